@@ -1,0 +1,51 @@
+// Registered memory DCs: recording, releasing and copying the surfaces background captures make.
+#include "engine/core/memory_dc.h"
+
+#include <algorithm>
+
+#include "engine/core/engine_tables.h"
+#include "engine/core/gdi_guards.h"
+
+namespace skin {
+
+namespace {
+std::vector<MemoryDcEntry>::iterator FindEntry(HDC dc) {
+    return std::find_if(memoryDcTable.begin(), memoryDcTable.end(),
+                        [dc](const MemoryDcEntry& entry) { return entry.dc == dc; });
+}
+}  // namespace
+
+void RegisterMemoryDc(HDC dc, HBITMAP bitmap, HGDIOBJ previous) {
+    auto entry = FindEntry(dc);
+    if (entry != memoryDcTable.end()) {
+        entry->bitmap = bitmap;
+        entry->previousObject = previous;
+    } else {
+        memoryDcTable.push_back({dc, bitmap, previous});
+    }
+}
+
+int ReleaseMemoryDc(HDC dc) {
+    if (!dc) return 0;
+    auto entry = FindEntry(dc);
+    if (entry == memoryDcTable.end()) return 0;
+    // What comes out is the surface's bitmap.
+    if (HGDIOBJ selected = SelectObject(dc, entry->previousObject)) DeleteObject(selected);
+    DeleteDC(dc);
+    memoryDcTable.erase(entry);
+    return 1;
+}
+
+HBITMAP CopyDcToBitmap(HDC dc, int width, int height) {
+    if (!dc) return nullptr;
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
+    {
+        DcGuard copyDc(CreateCompatibleDC(nullptr));
+        SelectGuard selection(copyDc.get(), bitmap);
+        BitBlt(copyDc.get(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    }
+    ReleaseMemoryDc(dc);
+    return bitmap;
+}
+
+}  // namespace skin
