@@ -1,0 +1,18 @@
+// The real random source: a generator seeded from the clock and the process.
+#pragma once
+#include <random>
+
+#include "toolkit/services.h"
+
+namespace toolkit {
+
+class SystemRandom : public RandomSource {
+public:
+    SystemRandom();
+    int Next(std::optional<int> low, std::optional<int> high) override;
+
+private:
+    std::mt19937 generator_;
+};
+
+}  // namespace toolkit
