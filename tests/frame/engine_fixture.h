@@ -1,0 +1,56 @@
+// EngineFixture: an engine with GDI+ running and real windows attached to it, torn down in order.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "engine/skin_engine.h"
+#include "engine/core/window_lookup.h"
+#include "tests/support/test_window.h"
+
+namespace qtest {
+
+// Each test gets a fresh engine after the module set-up (GDI+ started, default icon, option
+// defaults). Windows made with NewWindow are destroyed before the engine goes, because an
+// attached window's procedure lives in the engine.
+class EngineFixture : public testing::Test {
+protected:
+    void SetUp() override {
+        skin::EngineModuleSetUp();
+        engine_ = std::make_unique<skin::SkinEngine>();
+    }
+
+    void TearDown() override {
+        windows_.clear();  // destroys them; WM_NCDESTROY releases their records
+        PumpMessages();
+        engine_.reset();   // shuts GDI+ down
+        skin::ReleaseEngineTables();
+        skin::firstSizePending = 1;
+    }
+
+    skin::SkinEngine& engine() { return *engine_; }
+
+    // A visible top-level window of the given outer size, destroyed at the end of the test.
+    HWND NewWindow(int width = 420, int height = 320, DWORD style = WS_OVERLAPPEDWINDOW,
+                   const char* title = "test window") {
+        windows_.push_back(std::make_unique<TestWindow>(width, height, style, title));
+        return windows_.back()->hwnd();
+    }
+
+    // The record of an attached window (fails the test when there is none).
+    skin::WindowSkinRecord& RecordOf(HWND hwnd) {
+        const int index = skin::FindWindowRecord(hwnd);
+        EXPECT_GE(index, 1) << "window not attached";
+        return skin::windowRecords.at(static_cast<size_t>(index > 0 ? index : 1) - 1);
+    }
+
+    std::vector<std::unique_ptr<TestWindow>> windows_;
+
+private:
+    std::unique_ptr<skin::SkinEngine> engine_;
+};
+
+}  // namespace qtest
