@@ -73,7 +73,8 @@ void Control::PaintSurface(HDC dc, const RECT& area) { PaintParentSurface(dc, ar
 
 void Control::PaintParentSurface(HDC dc, const RECT& area) {
     if (!parent_) {
-        FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        const RECT place = AtOrigin(area);
+        FillRect(dc, &place, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         return;
     }
     RECT inParent = area;

@@ -12,6 +12,8 @@ namespace toolkit {
 class Form;
 
 inline RECT BoundsOf(const ControlDefinition& d) { return {d.x, d.y, d.x + d.width, d.y + d.height}; }
+// `area` moved to the origin: where a surface painter draws it in its DC.
+inline RECT AtOrigin(const RECT& area) { return {0, 0, area.right - area.left, area.bottom - area.top}; }
 
 class Control {
 public:
@@ -52,6 +54,8 @@ protected:
     friend class Form;
 
 inline RECT BoundsOf(const ControlDefinition& d) { return {d.x, d.y, d.x + d.width, d.y + d.height}; }
+// `area` moved to the origin: where a surface painter draws it in its DC.
+inline RECT AtOrigin(const RECT& area) { return {0, 0, area.right - area.left, area.bottom - area.top}; }
     // Builds the native side; the parent's window exists already.
     virtual void Create() = 0;
     void SetOwner(Form* form, Control* parent) {

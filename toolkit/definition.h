@@ -87,6 +87,7 @@ struct WindowSettings {
     bool dragAnywhere = true;     // a press on the window's surface moves the window
     bool inTaskBar = false;
     bool topMost = false;
+    bool visible = true;          // shown once the creation handler has run
     COLORREF background = RGB(0, 0, 0);
     std::string text;             // the window's title (not shown without a caption)
 };

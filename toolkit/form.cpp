@@ -43,7 +43,7 @@ bool Form::Build() {
     }
     Raise(Event::Created);
     // The creation handler may have closed the window already.
-    if (IsAlive()) {
+    if (IsAlive() && settings_.visible) {
         ShowWindow(Handle(), SW_SHOW);
         UpdateWindow(Handle());
     }
@@ -94,8 +94,9 @@ void Form::BeginDrag() {
 }
 
 void Form::PaintSurface(HDC dc, const RECT& area) {
+    const RECT place = AtOrigin(area);
     HBRUSH brush = CreateSolidBrush(settings_.background);
-    FillRect(dc, &area, brush ? brush : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    FillRect(dc, &place, brush ? brush : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     if (brush) DeleteObject(brush);
 }
 

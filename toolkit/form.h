@@ -18,7 +18,7 @@ public:
     ~Form() override;
 
     // Creates the window hidden, then its controls in table order, raises Created and shows
-    // the window. False when the window could not be created (no desktop, out of resources).
+    // the window (unless the definition keeps it hidden). False when the window could not be created (no desktop, out of resources).
     bool Build();
     // True from a successful Build until the window has been destroyed.
     bool IsAlive() const { return Handle() != nullptr; }

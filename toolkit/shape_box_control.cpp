@@ -1,4 +1,4 @@
-// Shape box control: outline with PS_INSIDEFRAME so a wide line stays within the bounds.
+// Shape box control: a rectangle outline of the given width inside the bounds.
 #include "toolkit/shape_box_control.h"
 
 #include "toolkit/gdi_guards.h"
@@ -20,14 +20,20 @@ void ShapeBoxControl::SetLineColor(COLORREF color) {
 
 void ShapeBoxControl::PaintSurface(HDC dc, const RECT& area) {
     PaintParentSurface(dc, area);
-    if (settings_.lineWidth <= 0) return;
-    const RECT bounds = Bounds();
-    GdiObject<HPEN> pen(CreatePen(PS_INSIDEFRAME, settings_.lineWidth, settings_.lineColor));
-    if (!pen) return;
-    Selection penSelection(dc, pen.get());
-    Selection brushSelection(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, -area.left, -area.top, bounds.right - bounds.left - area.left,
-              bounds.bottom - bounds.top - area.top);
+    const int line = settings_.lineWidth;
+    if (line <= 0) return;
+    // Four bands inside the bounds: square corners, and a wide line never spills over.
+    RECT box = Bounds();
+    OffsetRect(&box, -box.left - area.left, -box.top - area.top);
+    const RECT bands[] = {
+        {box.left, box.top, box.right, box.top + line},
+        {box.left, box.bottom - line, box.right, box.bottom},
+        {box.left, box.top + line, box.left + line, box.bottom - line},
+        {box.right - line, box.top + line, box.right, box.bottom - line},
+    };
+    GdiObject<HBRUSH> brush(CreateSolidBrush(settings_.lineColor));
+    if (!brush) return;
+    for (const RECT& band : bands) FillRect(dc, &band, brush.get());
 }
 
 }  // namespace toolkit

@@ -9,7 +9,7 @@ namespace toolkit {
 class SystemRandom : public RandomSource {
 public:
     SystemRandom();
-    int Next(std::optional<int> low, std::optional<int> high) override;
+    int Next(std::optional<int> low = std::nullopt, std::optional<int> high = std::nullopt) override;
 
 private:
     std::mt19937 generator_;

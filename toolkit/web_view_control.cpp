@@ -27,7 +27,8 @@ void WebViewControl::SetAddress(const std::string& address) {
 }
 
 void WebViewControl::PaintSurface(HDC dc, const RECT& area) {
-    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const RECT place = AtOrigin(area);
+    FillRect(dc, &place, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
 
 LRESULT WebViewControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
