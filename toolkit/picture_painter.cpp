@@ -5,6 +5,28 @@
 
 namespace toolkit {
 
+namespace {
+// Image attributes that mirror the picture at its edges, so that smoothing near an edge
+// samples the picture itself, not the transparent outside (which darkens the border).
+class EdgeMirroring {
+public:
+    EdgeMirroring() {
+        if (Gdiplus::DllExports::GdipCreateImageAttributes(&attributes_) != Gdiplus::Ok) attributes_ = nullptr;
+        if (attributes_)
+            Gdiplus::DllExports::GdipSetImageAttributesWrapMode(attributes_, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
+    }
+    ~EdgeMirroring() {
+        if (attributes_) Gdiplus::DllExports::GdipDisposeImageAttributes(attributes_);
+    }
+    EdgeMirroring(const EdgeMirroring&) = delete;
+    EdgeMirroring& operator=(const EdgeMirroring&) = delete;
+    const Gdiplus::GpImageAttributes* get() const { return attributes_; }
+
+private:
+    Gdiplus::GpImageAttributes* attributes_ = nullptr;
+};
+}  // namespace
+
 SIZE PictureSize(const graphics::Bytes& picture) {
     if (picture.empty()) return {0, 0};
     graphics::Image image;
@@ -18,13 +40,16 @@ bool DrawPicture(HDC dc, const graphics::Bytes& picture, int x, int y, int width
     if (!image.LoadImageFromBytes(picture)) return false;
     graphics::Graphics surface;  // goes before the image and before the caller's DC
     if (!surface.CreateFromHDC(dc)) return false;
-    const bool natural = static_cast<int>(image.GetImageWidth()) == width &&
-                         static_cast<int>(image.GetImageHeight()) == height;
+    const int imageWidth = static_cast<int>(image.GetImageWidth());
+    const int imageHeight = static_cast<int>(image.GetImageHeight());
+    const bool natural = imageWidth == width && imageHeight == height;
     // At its own size a picture is copied pixel for pixel; scaled, it is smoothed.
     surface.SetInterpolationMode(natural ? Gdiplus::InterpolationModeNearestNeighbor
                                          : Gdiplus::InterpolationModeHighQualityBicubic);
     surface.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
-    return surface.DrawImageRectI(image, x, y, width, height) != 0;
+    const EdgeMirroring edges;
+    return surface.DrawImageRectRectI(image, x, y, width, height, 0, 0, imageWidth, imageHeight,
+                                      Gdiplus::UnitPixel, edges.get()) != 0;
 }
 
 }  // namespace toolkit

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "tests/support/gdiplus_session.h"
 #include "tests/support/pixel_probe.h"
 #include "toolkit/face_choice.h"
 #include "toolkit/recording_services.h"
@@ -82,6 +83,47 @@ TEST_F(PaintingTest, ChangingTheTextColourRepaintsInTheNewColour) {
     label->PaintSurface(surface.dc(), {0, 0, 200, 60});
     EXPECT_EQ(Count(surface, TEXT), 0);
     EXPECT_GT(Count(surface, RGB(255, 200, 0)), 40);
+}
+
+// A 4 x 2 bottom-up 24-bit BMP: left half red, right half blue.
+graphics::Bytes TwoColourBmp() {
+    graphics::Bytes bmp = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0,
+                           1, 0, 24, 0, 0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (int row = 0; row < 2; ++row)
+        for (int x = 0; x < 4; ++x) {
+            const unsigned char bgr[2][3] = {{0, 0, 255}, {255, 0, 0}};
+            bmp.insert(bmp.end(), bgr[x / 2], bgr[x / 2] + 3);
+        }
+    return bmp;
+}
+
+TEST_F(PaintingTest, PicturesAreStretchedOrShownAtTheirOwnSizeOverTheParent) {
+    qtest::GdiplusSession gdiplus;
+    ASSERT_TRUE(gdiplus.ok());
+    constexpr COLORREF RED = RGB(255, 0, 0), BLUE = RGB(0, 0, 255);
+    struct Case {
+        PictureLayout layout;
+        std::vector<std::pair<POINT, COLORREF>> probes;
+    } cases[] = {
+        {PictureLayout::Stretch, {{{4, 10}, RED}, {{36, 10}, BLUE}, {{4, 1}, RED}}},
+        {PictureLayout::NaturalSize, {{{1, 1}, RED}, {{3, 1}, BLUE}, {{20, 10}, BACKGROUND}, {{3, 2}, BACKGROUND}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.layout == PictureLayout::Stretch ? "stretched" : "natural size");
+        Build(false);
+        qtest::MemorySurface surface(40, 20);
+        // A picture box on the window, painted the way its window would be.
+        struct Host : PictureBoxControl {
+            using PictureBoxControl::PictureBoxControl;
+            void Adopt(Form* form) { SetOwner(form, form); }
+        };
+        Host host({"picture", "", 20, 20, 40, 20, PictureBox{}, {}}, PictureBox{TwoColourBmp(), c.layout});
+        host.Adopt(form.get());
+        host.PaintSurface(surface.dc(), {0, 0, 40, 20});
+        for (const auto& probe : c.probes)
+            EXPECT_TRUE(qtest::PixelNear(surface.dc(), probe.first.x, probe.first.y, probe.second, 24))
+                << probe.first.x << "," << probe.first.y;
+    }
 }
 
 TEST(FaceChoice, AMissingFaceFallsBackToAnInstalledCjkFace) {
