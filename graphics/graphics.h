@@ -25,3 +25,4 @@
 #include "graphics/font_family.h"
 #include "graphics/font_collection.h"
 #include "graphics/string_format.h"
+#include "graphics/tool_tip.h"
