@@ -106,13 +106,17 @@ int ReadBlend(Handle* brush, CountFunction countFunction, BlendFunction blendFun
 // Applies `transform` about `point`: the point is moved to the origin, transformed and moved
 // back. With MatrixOrderAppend the three steps are appended in that order; otherwise the
 // mirror sequence is prepended, which puts the same mapping before the existing transform.
-// Only the last step's status is kept.
+// The status is that of the first step that failed, else Ok: a transformation GDI+ refuses
+// must not be reported as done because the last translation went through.
 template <class Translate, class Transform>
 int TransformAt(const PointF& point, MatrixOrder order, Translate translate, Transform transform) {
     const float toOrigin = order == Gdiplus::MatrixOrderAppend ? -1.0f : 1.0f;
-    translate(toOrigin * point.X, toOrigin * point.Y);
-    transform();
-    return Check(translate(-toOrigin * point.X, -toOrigin * point.Y));
+    Gdiplus::GpStatus status = translate(toOrigin * point.X, toOrigin * point.Y);
+    const Gdiplus::GpStatus transformed = transform();
+    if (status == Gdiplus::Ok) status = transformed;
+    const Gdiplus::GpStatus back = translate(-toOrigin * point.X, -toOrigin * point.Y);
+    if (status == Gdiplus::Ok) status = back;
+    return Check(status);
 }
 
 // Text in the system's ANSI code page (936 here) converted to UTF-16.

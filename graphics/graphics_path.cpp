@@ -32,14 +32,35 @@ int ReadPathArray(Gdiplus::GpPath* path, Function function, std::vector<Value>& 
     return 1;
 }
 
+// A layout to pass for `format`: its own, or a default one held until the call is done,
+// since not every gdiplus.dll accepts a null format when adding text to a path.
+class LayoutFormat {
+public:
+    explicit LayoutFormat(const StringFormat* format) : given_(NativeOf(format)) {
+        if (given_ == nullptr) GdipCreateStringFormat(0, LANG_NEUTRAL, &own_);
+    }
+    ~LayoutFormat() {
+        if (own_ != nullptr) GdipDeleteStringFormat(own_);
+    }
+    LayoutFormat(const LayoutFormat&) = delete;
+    LayoutFormat& operator=(const LayoutFormat&) = delete;
+    const Gdiplus::GpStringFormat* get() const { return given_ != nullptr ? given_ : own_; }
+
+private:
+    Gdiplus::GpStringFormat* given_;
+    Gdiplus::GpStringFormat* own_ = nullptr;
+};
+
 int AddText(Gdiplus::GpPath* path, const std::wstring& text, const FontFamily& family, int emSize,
             const RectF& layout, int style, const StringFormat* format) {
-    return Check(GdipAddPathString(path, text.c_str(), static_cast<int>(text.size()), family.nativeFamily, style, static_cast<float>(emSize), &layout, NativeOf(format)));
+    const LayoutFormat layoutFormat(format);
+    return Check(GdipAddPathString(path, text.c_str(), static_cast<int>(text.size()), family.nativeFamily, style, static_cast<float>(emSize), &layout, layoutFormat.get()));
 }
 
 int AddTextI(Gdiplus::GpPath* path, const std::wstring& text, const FontFamily& family, int emSize,
              const Rect& layout, int style, const StringFormat* format) {
-    return Check(GdipAddPathStringI(path, text.c_str(), static_cast<int>(text.size()), family.nativeFamily, style, static_cast<float>(emSize), &layout, NativeOf(format)));
+    const LayoutFormat layoutFormat(format);
+    return Check(GdipAddPathStringI(path, text.c_str(), static_cast<int>(text.size()), family.nativeFamily, style, static_cast<float>(emSize), &layout, layoutFormat.get()));
 }
 
 }  // namespace

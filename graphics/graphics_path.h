@@ -99,6 +99,7 @@ public:
     virtual int AddPathPolygonI(const std::vector<Point>& points);
     virtual int AddPathPath(const GraphicsPath& path, BOOL connect);
     // Text outlines: text in the ANSI code page (936 here), or UTF-16 bytes in the W forms.
+    // Without a format the text is laid out with a default one.
     virtual int AddPathString(const std::string& text, const FontFamily& family, int emSize,
                               const RectF& layout, int style,
                               const StringFormat* format = nullptr);

@@ -37,6 +37,11 @@ inline testing::AssertionResult ArgbNear(graphics::ARGB actual, graphics::ARGB e
     return testing::AssertionSuccess();
 }
 
+// Wine's gdiplus.dll leaves a few operations unimplemented; tests mark where they differ.
+inline bool RunningOnWine() {
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 // GDI+ must be running before any wrapper is made, and after the last one is gone.
 class GraphicsTest : public testing::Test {
 protected:
