@@ -15,8 +15,8 @@ constexpr UINT HELP_BOX_FLAGS = MB_OK | MB_ICONINFORMATION;  // 64
 
 MainWindow::MainWindow(toolkit::Services& services) : services_(services) {}
 
-bool MainWindow::Create() {
-    form_ = std::make_unique<toolkit::Form>(Definition(), services_);
+bool MainWindow::Create(bool show) {
+    form_ = std::make_unique<toolkit::Form>(Definition(show), services_);
     return form_->Build();
 }
 

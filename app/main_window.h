@@ -13,7 +13,8 @@ public:
     explicit MainWindow(toolkit::Services& services);
 
     // Builds the window from its definition; OnMainWindowCreated runs before it is shown.
-    bool Create();
+    // `show` false keeps it hidden until something shows it (tests drawing off-screen).
+    bool Create(bool show = true);
     toolkit::Form& form() { return *form_; }
 
     // Ids of the F8, F9, F10 and F11 hot keys; 0 until registered, and for a key that could
@@ -36,7 +37,7 @@ public:
     void OnFrameTimerTick();
 
 private:
-    toolkit::FormDefinition Definition();
+    toolkit::FormDefinition Definition(bool show);
     void SetLabelText(const char* name, const char* text);
     void LoadAddress(const char* address);
     COLORREF RandomColor();

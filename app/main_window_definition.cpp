@@ -18,7 +18,7 @@ TransparentLabel LabelStyle(const char* text, int pixelHeight, Cursor cursor = C
 
 }  // namespace
 
-FormDefinition MainWindow::Definition() {
+FormDefinition MainWindow::Definition(bool show) {
     auto on = [this](Event event, void (MainWindow::*handler)()) {
         return std::vector<EventBinding>{{event, [this, handler](int, int) { (this->*handler)(); }}};
     };
@@ -34,6 +34,7 @@ FormDefinition MainWindow::Definition() {
     settings.inTaskBar = false;
     settings.topMost = false;
     settings.background = RGB(0, 0, 0);  // covered by the frame
+    settings.visible = show;
 
     // Everything at x >= 464 lies outside 图片框1's 384 x 288 client area: never seen, never
     // clicked. The timers keep no period: a random colour every tick would flicker and could
