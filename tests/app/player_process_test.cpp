@@ -1,4 +1,4 @@
-// The built player run as a user would run it: its window, F11 pressed twice, the exit link.
+// The built player run as a user would run it: its window, its hot keys, the two links.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -43,6 +43,18 @@ BOOL CALLBACK FindPlayerWindow(HWND hwnd, LPARAM parameter) {
     return FALSE;
 }
 
+// Visible top-level windows of the process other than the player's own.
+BOOL CALLBACK FindOtherWindow(HWND hwnd, LPARAM parameter) {
+    auto* search = reinterpret_cast<Search*>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    wchar_t name[32] = {};
+    GetClassNameW(hwnd, name, 32);
+    if (process != search->process || !IsWindowVisible(hwnd) || std::wstring(name) == L"QorvelForm") return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
 BOOL CALLBACK FindChildByText(HWND hwnd, LPARAM parameter) {
     auto* search = reinterpret_cast<Search*>(parameter);
     wchar_t text[32] = {};
@@ -69,6 +81,16 @@ void ClickAt(POINT screen) {
     SendInput(2, inputs, sizeof(INPUT));
 }
 
+// The screen position of the middle of the child of `window` with that text.
+POINT Centre(HWND window, const wchar_t* text) {
+    Search search{0, text};
+    EnumChildWindows(window, FindChildByText, reinterpret_cast<LPARAM>(&search));
+    RECT rect = {};
+    if (search.found) GetWindowRect(search.found, &rect);
+    EXPECT_NE(search.found, nullptr) << "no child with that text";
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
 class Player {
 public:
     Player() {
@@ -85,6 +107,12 @@ public:
         CloseHandle(process_.hProcess);
     }
     bool started() const { return started_; }
+    // A visible window of the player's other than its main window (a dialog), or null.
+    HWND OtherWindow() const {
+        Search search{process_.dwProcessId, nullptr};
+        EnumWindows(FindOtherWindow, reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
     HWND Window() const {
         Search search{process_.dwProcessId, nullptr};
         EnumWindows(FindPlayerWindow, reinterpret_cast<LPARAM>(&search));
@@ -103,7 +131,7 @@ private:
     bool started_ = false;
 };
 
-TEST(PlayerProcess, ShowsCentredTogglesOnF11AndLeavesThroughTheExitLink) {
+TEST(PlayerProcess, ShowsCentredAnswersItsKeysAndLinksAndLeavesThroughTheExitLink) {
     Player player;
     ASSERT_TRUE(player.started()) << "no player at the expected path";
     HWND window = nullptr;
@@ -126,12 +154,23 @@ TEST(PlayerProcess, ShowsCentredTogglesOnF11AndLeavesThroughTheExitLink) {
     PressKey(VK_F11);
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 8000)) << "F11 did not show";
 
-    Search link{0, L"退出软件"};
-    EnumChildWindows(window, FindChildByText, reinterpret_cast<LPARAM>(&link));
-    ASSERT_NE(link.found, nullptr);
-    RECT linkRect;
-    GetWindowRect(link.found, &linkRect);
-    ClickAt({(linkRect.left + linkRect.right) / 2, (linkRect.top + linkRect.bottom) / 2});
+    // The music keys load their pages in the hidden web view: nothing may pop up.
+    for (WORD key : {VK_F10, VK_F8, VK_F9}) PressKey(key);
+    Sleep(700);
+    EXPECT_EQ(player.OtherWindow(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(window));
+
+    // The help link opens the help box; Enter closes it.
+    ClickAt(Centre(window, L"操作说明"));
+    HWND help = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (help = player.OtherWindow()) != nullptr; }, 5000)) << "no help box";
+    wchar_t title[64] = {};
+    GetWindowTextW(help, title, 64);
+    EXPECT_EQ(std::wstring(title), L"Qorvel音乐播放器提醒您：");
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return player.OtherWindow() == nullptr; }, 5000)) << "the help box stayed";
+
+    ClickAt(Centre(window, L"退出软件"));
     EXPECT_EQ(player.WaitForExit(10000), 0u);
 }
 
