@@ -31,15 +31,11 @@ POINT OffsetInRoot(HWND window) {
     return POINT{rect.left - root.left, rect.top - root.top};
 }
 
-class BackgroundCaptureTest : public ::testing::Test {
+class BackgroundCaptureTest : public qtest::GdiplusTest {
 protected:
-    static void SetUpTestSuite() { session_ = new qtest::GdiplusSession; }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
     void SetUp() override {
-        ASSERT_TRUE(session_->ok());
+        GdiplusTest::SetUp();
+        if (HasFatalFailure()) return;
         skin::ReleaseEngineTables();
         skin::controlAlpha = skin::DEFAULT_CONTROL_ALPHA;
         windowIndex_ = qtest::GiveWindowRecord(window_.hwnd());
@@ -50,12 +46,9 @@ protected:
         skin::ReleaseEngineTables();
     }
 
-    static qtest::GdiplusSession* session_;
     qtest::TestWindow window_{400, 320};
     int windowIndex_ = 0;
 };
-
-qtest::GdiplusSession* BackgroundCaptureTest::session_ = nullptr;
 
 TEST_F(BackgroundCaptureTest, ControlOnTheWindowCopiesTheBackBufferAtItsOffset) {
     HWND button = window_.AddChild("Button", BS_PUSHBUTTON, 30, 50, 80, 24);
@@ -97,6 +90,7 @@ TEST_F(BackgroundCaptureTest, ContainerTintCoversGroupBoxShapeOrWholeSurface) {
         const POINT at = OffsetInRoot(container);
         const COLORREF behind = BackBufferColor(at.x + c.probe.x, at.y + c.probe.y);
         EXPECT_TRUE(PixelNear(dc, c.probe.x, c.probe.y, c.tinted ? Blend(c.tint, 80, behind) : behind, 3));
+        if (&c == &cases[0]) qtest::SaveScreenshot(dc, client.right, client.bottom, "capture_tinted_group_box");
         skin::ReleaseMemoryDc(dc);
 
         // A control inside the container is tinted over its whole surface.

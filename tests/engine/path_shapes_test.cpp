@@ -10,22 +10,15 @@
 
 namespace {
 
-class PathShapesTest : public ::testing::Test {
+class PathShapesTest : public qtest::GdiplusTest {
 protected:
-    static void SetUpTestSuite() { session_ = new qtest::GdiplusSession; }
-    static void TearDownTestSuite() {
-        delete session_;
-        session_ = nullptr;
-    }
     void SetUp() override {
-        ASSERT_TRUE(session_->ok());
+        GdiplusTest::SetUp();
+        if (HasFatalFailure()) return;
         ASSERT_TRUE(path_.CreatePath());
     }
-    static qtest::GdiplusSession* session_;
     graphics::GraphicsPath path_;
 };
-
-qtest::GdiplusSession* PathShapesTest::session_ = nullptr;
 
 TEST_F(PathShapesTest, RoundedRectClampsTheRadiusAndClosesTheFigure) {
     struct Case {

@@ -15,4 +15,13 @@ GdiplusSession::~GdiplusSession() {
     if (token_) Gdiplus::GdiplusShutdown(token_);
 }
 
+GdiplusSession* GdiplusTest::session_ = nullptr;
+
+void GdiplusTest::SetUpTestSuite() { session_ = new GdiplusSession; }
+
+void GdiplusTest::TearDownTestSuite() {
+    delete session_;
+    session_ = nullptr;
+}
+
 }  // namespace qtest

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 namespace qtest {
 
 // Starts GDI+ 1.0 and shuts it down when the session goes; ok() says whether it started.
@@ -16,6 +18,17 @@ public:
 
 private:
     ULONG_PTR token_ = 0;
+};
+
+// Base of fixtures whose tests draw: GDI+ runs from the first test of the suite to the last.
+class GdiplusTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override { ASSERT_TRUE(session_ && session_->ok()) << "GDI+ did not start"; }
+
+private:
+    static GdiplusSession* session_;
 };
 
 }  // namespace qtest
