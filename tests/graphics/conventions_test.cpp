@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "graphics/graphics.h"
+#include "tests/support/gdi_headroom.h"
 #include "tests/support/gdiplus_session.h"
 
 namespace {
@@ -162,6 +163,51 @@ TEST_F(Conventions, MovingHandsTheObjectOver) {
     pens.resize(8);
     EXPECT_EQ(pens[0].nativePen, native);
     EXPECT_EQ(pens[0].GetPenColor(), 0xFF112233u);
+}
+
+// Paints the way the engine does, many times over: no GDI handle may be left behind.
+TEST_F(Conventions, RepeatedPaintsLeaveNoGdiHandlesBehind) {
+    Bitmap picture;
+    ASSERT_EQ(picture.CreateBlankBitmap(16, 8), 1);
+    const Bytes png = picture.SaveImageToBytes(std::string(IMAGE_FORMAT_PNG));
+    auto paint = [&] {
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP target = CreateCompatibleBitmap(screen, 32, 32);
+        HGDIOBJ previous = SelectObject(memory, target);
+        {
+            Graphics surface;
+            surface.CreateFromHDC(memory);
+            surface.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+            Font font;
+            font.CreateFontFromHFONT(memory, static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+            Font gui;
+            gui.CreateDefaultGuiFont();
+            SolidBrush brush;
+            brush.CreateSolidFill(0xFF336699);
+            GraphicsPath path;
+            path.CreatePath();
+            path.AddRoundedRectangle(1, 1, 30, 30, 20);
+            surface.FillPath(brush, path);
+            surface.DrawString("文字", font, brush, RectF(0, 0, 32, 32));
+            Bitmap glyph, turned;
+            glyph.CreateBitmapFromBytes(png);
+            glyph.RotateBitmap(30, turned);
+            surface.DrawImageRect(turned, 0, 0, 16, 16);
+            Region region;
+            region.CreateRegionPath(path);
+            DeleteObject(region.GetRegionHRgn(&surface));
+            DeleteObject(glyph.CreateHBITMAPFromBitmap(0));
+        }
+        SelectObject(memory, previous);
+        DeleteObject(target);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+    };
+    paint();  // first use may create lasting caches
+    const int before = qtest::MeasureGdiHeadroom();
+    for (int i = 0; i < 200; ++i) paint();
+    EXPECT_LE(before - qtest::MeasureGdiHeadroom(), 5);
 }
 
 }  // namespace

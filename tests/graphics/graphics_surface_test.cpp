@@ -8,6 +8,7 @@
 #include "graphics/graphics.h"
 #include "tests/graphics/canvas.h"
 #include "tests/support/pixel_probe.h"
+#include "tests/support/test_window.h"
 
 namespace {
 
@@ -257,6 +258,24 @@ TEST_F(SurfaceTest, SurfaceOnADeviceContextDrawsIntoIt) {
     EXPECT_TRUE(qtest::PixelNear(memory.dc(), 24, 8, RGB(255, 255, 255)));
     EXPECT_EQ(surface.CreateFromHDC(nullptr), 0);
     EXPECT_EQ(surface.nativeGraphics, nullptr);
+}
+
+// A surface on a window draws into its client area; its device context can be borrowed.
+TEST_F(SurfaceTest, SurfaceOnAWindowDrawsIntoItsClientArea) {
+    qtest::TestWindow window(200, 150);
+    ASSERT_NE(window.hwnd(), nullptr);
+    for (int useIcm : {0, 1}) {
+        Graphics surface;
+        ASSERT_EQ(surface.CreateFromHWND(window.hwnd(), useIcm), 1) << useIcm;
+        SolidBrush brush;
+        ASSERT_EQ(brush.CreateSolidFill(useIcm ? kRed : kBlue), 1);
+        ASSERT_EQ(surface.FillRectangleI(brush, 0, 0, 40, 40), 1);
+        surface.Flush(Gdiplus::FlushIntentionSync);
+        HDC dc = surface.GetDC();
+        ASSERT_NE(dc, nullptr);
+        EXPECT_TRUE(qtest::PixelNear(dc, 20, 20, useIcm ? RGB(255, 0, 0) : RGB(0, 0, 255)));
+        EXPECT_EQ(surface.ReleaseDC(dc), 1);
+    }
 }
 
 // Setters and getters of one value meet the same GDI+ property.

@@ -80,6 +80,38 @@ TEST_F(ImageTest, PngRoundTripThroughBytes) {
     EXPECT_EQ(loaded.BitmapGetPixel(0, 0), kRed);
 }
 
+// Pictures saved to a file load back from it, by ANSI and by UTF-16 name.
+TEST_F(ImageTest, FilesRoundTrip) {
+    char folder[MAX_PATH] = {};
+    ASSERT_GT(GetTempPathA(MAX_PATH, folder), 0u);
+    const std::string path = std::string(folder) + "图片 round trip.png";
+    Bitmap marked;
+    MakeMarked(marked);
+    ASSERT_EQ(marked.SaveImageToFile(path, IMAGE_FORMAT_PNG), 1);
+    Image image;
+    ASSERT_EQ(image.LoadImageFromFile(path), 1);
+    EXPECT_EQ(image.GetImageWidth(), 7u);
+    EXPECT_EQ(image.GetImageRawFormat(), IMAGE_FORMAT_PNG);
+    Bitmap bitmap;
+    ASSERT_EQ(bitmap.CreateBitmapFromFileW(WideToBytes(AnsiToWide(path))), 1);
+    EXPECT_EQ(bitmap.BitmapGetPixel(6, 4), kBlue);
+    image.DisposeImage();
+    bitmap.DisposeImage();
+    DeleteFileA(path.c_str());
+
+    // The default format is BMP.
+    const std::string bmpPath = std::string(folder) + "default format";
+    ASSERT_EQ(marked.SaveImageToFile(bmpPath), 1);
+    ASSERT_EQ(image.LoadImageFromFile(bmpPath), 1);
+    EXPECT_EQ(image.GetImageRawFormat(), IMAGE_FORMAT_BMP);
+    image.DisposeImage();
+    DeleteFileA(bmpPath.c_str());
+
+    EXPECT_EQ(image.LoadImageFromFile(std::string(folder) + "no such picture.png"), 0);
+    EXPECT_NE(lastStatus, kOk);
+    EXPECT_EQ(image.nativeImage, nullptr);
+}
+
 // Format texts are matched exactly; a text no encoder has gives nothing.
 TEST_F(ImageTest, SavingWithAnUnknownFormatGivesNothing) {
     Bitmap marked;
