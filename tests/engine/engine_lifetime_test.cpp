@@ -73,7 +73,8 @@ TEST_F(EngineLifetime, ShutdownGraphicsWithTheStoredTokenConsumesIt) {
 
 TEST_F(EngineLifetime, ReleaseEngineTablesFreesEverythingWithoutTouchingSurfaces) {
     HDC dc = CreateCompatibleDC(nullptr);
-    skin::windowRecords.push_back({GetDesktopWindow()});
+    skin::windowRecords.emplace_back();
+    skin::windowRecords.back().hwnd = GetDesktopWindow();
     skin::memoryDcTable.push_back({dc, nullptr, nullptr});
     skin::defaultBackgroundImage.assign(100, 7);
     skin::ReleaseEngineTables();
