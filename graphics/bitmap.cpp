@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphics/flat_call.h"
 #include "graphics/graphics_surface.h"
 
 using namespace Gdiplus::DllExports;

@@ -1,6 +1,8 @@
 // Brush: the layer the solid, linear-gradient and path-gradient brushes share.
 #include "graphics/brush.h"
 
+#include "graphics/flat_call.h"
+
 using namespace Gdiplus::DllExports;
 
 namespace graphics {

@@ -1,6 +1,7 @@
 // Font: a GDI+ font, made from a family, a name, a device context or a logical-font record.
 #include "graphics/font.h"
 
+#include "graphics/flat_call.h"
 #include "graphics/font_collection.h"
 #include "graphics/font_family.h"
 #include "graphics/graphics_surface.h"

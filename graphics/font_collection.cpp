@@ -1,6 +1,7 @@
 // FontCollection: the collection argument of family look-ups, and the families it holds.
 #include "graphics/font_collection.h"
 
+#include "graphics/flat_call.h"
 #include "graphics/font_family.h"
 
 using namespace Gdiplus::DllExports;

@@ -1,6 +1,7 @@
 // FontFamily: a GDI+ font family, a typeface found by name or one of the generic families.
 #include "graphics/font_family.h"
 
+#include "graphics/flat_call.h"
 #include "graphics/font_collection.h"
 
 using namespace Gdiplus::DllExports;

@@ -1,6 +1,8 @@
 // Base of the GDI+ wrapper classes: the native handle, the shared status and text conversion.
 #include "graphics/gdiplus_object.h"
 
+#include "graphics/flat_call.h"
+
 namespace graphics {
 
 int lastStatus = 0;

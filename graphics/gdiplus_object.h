@@ -65,60 +65,6 @@ using Gdiplus::WrapMode;
 // process, meaningful only right after the call that set it; GUI thread only.
 extern int lastStatus;
 
-// Stores a flat call's status in lastStatus and returns 1 when it is Ok, else 0.
-inline int Check(Gdiplus::GpStatus status) {
-    lastStatus = status;
-    return status == Gdiplus::Ok ? 1 : 0;
-}
-
-// Calls a flat getter whose last argument receives one value; returns that value, or a
-// zero value when the call fails. The status is left in lastStatus.
-template <class T, class Function, class... Args>
-T GetValue(Function function, Args... args) {
-    T value{};
-    lastStatus = function(args..., &value);
-    return lastStatus == Gdiplus::Ok ? value : T{};
-}
-
-// The length of a list as the count argument of a flat function.
-template <class T>
-int Count(const std::vector<T>& list) {
-    return static_cast<int>(list.size());
-}
-
-// Reads a gradient blend: sizes both lists with the brush's count getter, then fills them with
-// its blend getter; on failure leaves them as they were.
-template <class Value, class Handle, class CountFunction, class BlendFunction>
-int ReadBlend(Handle* brush, CountFunction countFunction, BlendFunction blendFunction,
-              std::vector<Value>& values, std::vector<float>& positions) {
-    const int count = GetValue<INT>(countFunction, brush);
-    if (lastStatus != Gdiplus::Ok) return 0;
-    std::vector<Value> readValues(count > 0 ? count : 0);
-    std::vector<float> readPositions(readValues.size());
-    if (count > 0 && !Check(blendFunction(brush, readValues.data(), readPositions.data(), count))) {
-        return 0;
-    }
-    values = std::move(readValues);
-    positions = std::move(readPositions);
-    return 1;
-}
-
-// Applies `transform` about `point`: the point is moved to the origin, transformed and moved
-// back. With MatrixOrderAppend the three steps are appended in that order; otherwise the
-// mirror sequence is prepended, which puts the same mapping before the existing transform.
-// The status is that of the first step that failed, else Ok: a transformation GDI+ refuses
-// must not be reported as done because the last translation went through.
-template <class Translate, class Transform>
-int TransformAt(const PointF& point, MatrixOrder order, Translate translate, Transform transform) {
-    const float toOrigin = order == Gdiplus::MatrixOrderAppend ? -1.0f : 1.0f;
-    Gdiplus::GpStatus status = translate(toOrigin * point.X, toOrigin * point.Y);
-    const Gdiplus::GpStatus transformed = transform();
-    if (status == Gdiplus::Ok) status = transformed;
-    const Gdiplus::GpStatus back = translate(-toOrigin * point.X, -toOrigin * point.Y);
-    if (status == Gdiplus::Ok) status = back;
-    return Check(status);
-}
-
 // Text in the system's ANSI code page (936 here) converted to UTF-16.
 std::wstring AnsiToWide(const std::string& text);
 // UTF-16 text held in bytes, up to the first NUL or the end of the buffer (an odd last byte
@@ -172,9 +118,9 @@ protected:
     template <class Function, class Handle>
     int DeleteWith(Function function, Handle* handle) {
         if (handle == nullptr) return 0;
-        const int ok = Check(function(handle));
+        lastStatus = function(handle);
         SetNativeObject(nullptr);
-        return ok;
+        return lastStatus == Gdiplus::Ok ? 1 : 0;
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "graphics/flat_call.h"
 #include "graphics/font_family.h"
 #include "graphics/graphics_surface.h"
 #include "graphics/pen.h"

@@ -2,6 +2,7 @@
 #include "graphics/graphics_surface.h"
 
 #include "graphics/brush.h"
+#include "graphics/flat_call.h"
 #include "graphics/font.h"
 #include "graphics/graphics_path.h"
 #include "graphics/image.h"

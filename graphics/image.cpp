@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "graphics/flat_call.h"
+
 using namespace Gdiplus::DllExports;
 
 namespace graphics {

@@ -1,6 +1,8 @@
 // LinearGradientBrush: a GDI+ brush that blends colours along a line.
 #include "graphics/linear_gradient_brush.h"
 
+#include "graphics/flat_call.h"
+
 using namespace Gdiplus::DllExports;
 
 namespace graphics {

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <utility>
 
+#include "graphics/flat_call.h"
+
 namespace graphics {
 
 MemoryStream::~MemoryStream() { Release(); }

@@ -1,6 +1,7 @@
 // PathGradientBrush: a GDI+ brush that blends from a centre colour to the colours of an outline.
 #include "graphics/path_gradient_brush.h"
 
+#include "graphics/flat_call.h"
 #include "graphics/graphics_path.h"
 
 using namespace Gdiplus::DllExports;

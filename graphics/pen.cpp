@@ -2,6 +2,7 @@
 #include "graphics/pen.h"
 
 #include "graphics/brush.h"
+#include "graphics/flat_call.h"
 
 using namespace Gdiplus::DllExports;
 

@@ -1,6 +1,7 @@
 // Region: a GDI+ region, an area built from rectangles, paths and other regions.
 #include "graphics/region.h"
 
+#include "graphics/flat_call.h"
 #include "graphics/graphics_path.h"
 #include "graphics/graphics_surface.h"
 

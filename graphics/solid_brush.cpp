@@ -1,6 +1,8 @@
 // SolidBrush: a GDI+ brush that fills with one colour.
 #include "graphics/solid_brush.h"
 
+#include "graphics/flat_call.h"
+
 using namespace Gdiplus::DllExports;
 
 namespace graphics {

@@ -1,6 +1,8 @@
 // StringFormat: GDI+ text layout: alignment, trimming, tab stops and measurable ranges.
 #include "graphics/string_format.h"
 
+#include "graphics/flat_call.h"
+
 using namespace Gdiplus::DllExports;
 
 namespace graphics {

@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include "graphics/flat_call.h"
+
 namespace graphics {
 
 namespace {
