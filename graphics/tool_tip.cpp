@@ -3,8 +3,6 @@
 
 #include <commctrl.h>
 
-#include "graphics/flat_call.h"
-
 namespace graphics {
 
 namespace {
