@@ -18,7 +18,7 @@ std::unordered_map<HWND, Control*>& Table() {
     return table;
 }
 
-bool RegisterClass(const wchar_t* name) {
+bool RegisterWindowClass(const wchar_t* name) {
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = ToolkitWindowProcedure;
@@ -34,7 +34,8 @@ bool RegisterClass(const wchar_t* name) {
 
 bool RegisterToolkitClasses() {
     static const bool registered =
-        RegisterClass(FORM_CLASS) && RegisterClass(SURFACE_CLASS) && RegisterClass(WEB_VIEW_CLASS);
+        RegisterWindowClass(FORM_CLASS) && RegisterWindowClass(SURFACE_CLASS) &&
+        RegisterWindowClass(WEB_VIEW_CLASS);
     return registered;
 }
 
