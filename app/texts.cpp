@@ -12,7 +12,7 @@ const char HELP_TEXT[] =
     "F10 停止播放\r\n"
     "F11 隐藏/显示软件\r\n"
     "制作：Qorvel 开发组，祝您游戏愉快！";
-const char FOOTER_LINE[] = "Qorvel 开发组  版权所有  (C) 2024";
+const char FOOTER_LINE[] = "Qorvel 开发组  版权所有  (C) 2026";
 const char HELP_LINK_TEXT[] = "操作说明";
 const char EXIT_LINK_TEXT[] = "退出软件";
 const char HIDE_CAPTION[] = "隐藏";
