@@ -31,4 +31,9 @@ graphics::Bytes ComposeFadedBackground(const graphics::Bytes& pictureBytes,
                                        std::optional<int> fadeRight = std::nullopt,
                                        const std::string& fileName = std::string());
 
+// A window's background picture as the engine keeps it: faded into `average` (its average
+// colour) at the right and bottom edges for the top-left layout, at the left and bottom
+// edges for the top-right layout, and unchanged for every other layout.
+graphics::Bytes PrepareWindowPicture(const graphics::Bytes& picture, int layout, COLORREF average);
+
 }  // namespace skin

@@ -1,4 +1,4 @@
-// The engine object: construction, destruction, options and message routing.
+// The engine object: construction, destruction and options.
 #include "engine/core/skin_engine.h"
 
 #include "engine/core/engine_settings.h"
@@ -24,19 +24,6 @@ SkinEngine::~SkinEngine() {
     windowProcAdapter.reset();
     buttonActionAdapter.reset();
     buttonActionEntry = 0;
-}
-
-LRESULT SkinEngine::HandleWindowMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    // Pass on to the procedure the engine replaced; a window that never had one gets the
-    // default handling instead of a call through a null procedure.
-    auto previous = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "Hw_hProc"));
-    if (!previous) return DefWindowProcA(hwnd, message, wParam, lParam);
-    return CallWindowProcA(previous, hwnd, message, wParam, lParam);
-}
-
-void SkinEngine::ClickCaptionButton(int windowIndex, int buttonNumber) {
-    if (windowIndex < 1 || windowIndex > static_cast<int>(windowRecords.size())) return;
-    (void)buttonNumber;  // records carry no caption buttons yet
 }
 
 void SkinEngine::SetOptions(int skin, std::optional<int> alpha, std::optional<int> frame) {

@@ -8,10 +8,12 @@
 #include <vector>
 
 #include "engine/skin_engine.h"
-#include "engine/core/window_lookup.h"
 #include "tests/support/test_window.h"
 
 namespace qtest {
+
+// A frameless window with both caption boxes: the kind of window the engine skins.
+constexpr DWORD SKINNED_STYLE = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
 // Each test gets a fresh engine after the module set-up (GDI+ started, default icon, option
 // defaults). Windows made with NewWindow are destroyed before the engine goes, because an
@@ -29,15 +31,26 @@ protected:
         engine_.reset();   // shuts GDI+ down
         skin::ReleaseEngineTables();
         skin::firstSizePending = 1;
+        skin::defaultBackgroundLayout = 0;
+        skin::backColor = GetSysColor(COLOR_BTNFACE);
     }
 
     skin::SkinEngine& engine() { return *engine_; }
 
     // A visible top-level window of the given outer size, destroyed at the end of the test.
-    HWND NewWindow(int width = 420, int height = 320, DWORD style = WS_OVERLAPPEDWINDOW,
+    HWND NewWindow(int width = 420, int height = 320, DWORD style = SKINNED_STYLE,
                    const char* title = "test window") {
         windows_.push_back(std::make_unique<TestWindow>(width, height, style, title));
         return windows_.back()->hwnd();
+    }
+
+    // A new window attached with the defaults and fully painted; returns its record position.
+    int AttachPainted(HWND hwnd) {
+        engine().AttachWindow(hwnd);
+        const int index = skin::FindWindowRecord(hwnd);
+        if (index > 0) engine().PaintWindow(index, 1);
+        PumpMessages();
+        return skin::FindWindowRecord(hwnd);
     }
 
     // The record of an attached window (fails the test when there is none).
