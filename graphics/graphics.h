@@ -31,6 +31,7 @@
 #include "graphics/memory_stream.h"
 #include "graphics/graphics_surface.h"
 #include "graphics/image.h"
+#include "graphics/image_attributes.h"
 #include "graphics/bitmap.h"
 #include "graphics/pen.h"
 #include "graphics/brush.h"

@@ -12,6 +12,7 @@ class Brush;
 class Font;
 class GraphicsPath;
 class Image;
+class ImageAttributes;
 class Pen;
 class Region;
 class StringFormat;
@@ -207,72 +208,72 @@ public:
     virtual int DrawImageRectRect(const Image& image, float x, float y, float width,
                                   float height, float sourceX, float sourceY, float sourceWidth,
                                   float sourceHeight, Unit sourceUnit = Gdiplus::UnitPixel,
-                                  const Gdiplus::GpImageAttributes* attributes = nullptr);
+                                  const ImageAttributes* attributes = nullptr);
     virtual int DrawImageRectRectI(const Image& image, int x, int y, int width, int height,
                                    int sourceX, int sourceY, int sourceWidth, int sourceHeight,
                                    Unit sourceUnit = Gdiplus::UnitPixel,
-                                   const Gdiplus::GpImageAttributes* attributes = nullptr);
+                                   const ImageAttributes* attributes = nullptr);
     virtual int DrawImagePointsRect(const Image& image, const std::vector<PointF>& points,
                                     float sourceX, float sourceY, float sourceWidth,
                                     float sourceHeight, Unit sourceUnit = Gdiplus::UnitPixel,
-                                    const Gdiplus::GpImageAttributes* attributes = nullptr);
+                                    const ImageAttributes* attributes = nullptr);
     virtual int DrawImagePointsRectI(const Image& image, const std::vector<Point>& points,
                                      int sourceX, int sourceY, int sourceWidth, int sourceHeight,
                                      Unit sourceUnit = Gdiplus::UnitPixel,
-                                     const Gdiplus::GpImageAttributes* attributes = nullptr);
+                                     const ImageAttributes* attributes = nullptr);
 
     // Metafile playback: `metafile` is an Image wrapper holding a metafile; `callback` receives
     // each record with `data`.
     virtual int EnumerateMetafileDestPoint(const Image& metafile, const PointF& destination,
                                            Gdiplus::EnumerateMetafileProc callback,
                                            void* data = nullptr,
-                                           const Gdiplus::GpImageAttributes* attributes = nullptr);
+                                           const ImageAttributes* attributes = nullptr);
     virtual int EnumerateMetafileDestPointI(const Image& metafile, const Point& destination,
                                             Gdiplus::EnumerateMetafileProc callback,
                                             void* data = nullptr,
-                                            const Gdiplus::GpImageAttributes* attributes = nullptr);
+                                            const ImageAttributes* attributes = nullptr);
     virtual int EnumerateMetafileDestPoints(const Image& metafile,
                                             const std::vector<PointF>& destination,
                                             Gdiplus::EnumerateMetafileProc callback,
                                             void* data = nullptr,
-                                            const Gdiplus::GpImageAttributes* attributes = nullptr);
+                                            const ImageAttributes* attributes = nullptr);
     virtual int EnumerateMetafileDestPointsI(const Image& metafile,
                                              const std::vector<Point>& destination,
                                              Gdiplus::EnumerateMetafileProc callback,
                                              void* data = nullptr,
-                                             const Gdiplus::GpImageAttributes* attributes = nullptr);
+                                             const ImageAttributes* attributes = nullptr);
     virtual int EnumerateMetafileDestRect(const Image& metafile, const RectF& destination,
                                           Gdiplus::EnumerateMetafileProc callback,
                                           void* data = nullptr,
-                                          const Gdiplus::GpImageAttributes* attributes = nullptr);
+                                          const ImageAttributes* attributes = nullptr);
     virtual int EnumerateMetafileDestRectI(const Image& metafile, const Rect& destination,
                                            Gdiplus::EnumerateMetafileProc callback,
                                            void* data = nullptr,
-                                           const Gdiplus::GpImageAttributes* attributes = nullptr);
+                                           const ImageAttributes* attributes = nullptr);
     virtual int EnumerateMetafileSrcRectDestPoint(
         const Image& metafile, const PointF& destination, const RectF& source, Unit sourceUnit,
         Gdiplus::EnumerateMetafileProc callback, void* data = nullptr,
-        const Gdiplus::GpImageAttributes* attributes = nullptr);
+        const ImageAttributes* attributes = nullptr);
     virtual int EnumerateMetafileSrcRectDestPointI(
         const Image& metafile, const Point& destination, const Rect& source, Unit sourceUnit,
         Gdiplus::EnumerateMetafileProc callback, void* data = nullptr,
-        const Gdiplus::GpImageAttributes* attributes = nullptr);
+        const ImageAttributes* attributes = nullptr);
     virtual int EnumerateMetafileSrcRectDestPoints(
         const Image& metafile, const std::vector<PointF>& destination, const RectF& source,
         Unit sourceUnit, Gdiplus::EnumerateMetafileProc callback, void* data = nullptr,
-        const Gdiplus::GpImageAttributes* attributes = nullptr);
+        const ImageAttributes* attributes = nullptr);
     virtual int EnumerateMetafileSrcRectDestPointsI(
         const Image& metafile, const std::vector<Point>& destination, const Rect& source,
         Unit sourceUnit, Gdiplus::EnumerateMetafileProc callback, void* data = nullptr,
-        const Gdiplus::GpImageAttributes* attributes = nullptr);
+        const ImageAttributes* attributes = nullptr);
     virtual int EnumerateMetafileSrcRectDestRect(
         const Image& metafile, const RectF& destination, const RectF& source, Unit sourceUnit,
         Gdiplus::EnumerateMetafileProc callback, void* data = nullptr,
-        const Gdiplus::GpImageAttributes* attributes = nullptr);
+        const ImageAttributes* attributes = nullptr);
     virtual int EnumerateMetafileSrcRectDestRectI(
         const Image& metafile, const Rect& destination, const Rect& source, Unit sourceUnit,
         Gdiplus::EnumerateMetafileProc callback, void* data = nullptr,
-        const Gdiplus::GpImageAttributes* attributes = nullptr);
+        const ImageAttributes* attributes = nullptr);
 
     virtual int SetClipGraphics(const Graphics& source,
                                 CombineMode mode = Gdiplus::CombineModeReplace);

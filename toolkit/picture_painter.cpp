@@ -5,28 +5,6 @@
 
 namespace toolkit {
 
-namespace {
-// Image attributes that mirror the picture at its edges, so that smoothing near an edge
-// samples the picture itself, not the transparent outside (which darkens the border).
-class EdgeMirroring {
-public:
-    EdgeMirroring() {
-        if (Gdiplus::DllExports::GdipCreateImageAttributes(&attributes_) != Gdiplus::Ok) attributes_ = nullptr;
-        if (attributes_)
-            Gdiplus::DllExports::GdipSetImageAttributesWrapMode(attributes_, Gdiplus::WrapModeTileFlipXY, 0, FALSE);
-    }
-    ~EdgeMirroring() {
-        if (attributes_) Gdiplus::DllExports::GdipDisposeImageAttributes(attributes_);
-    }
-    EdgeMirroring(const EdgeMirroring&) = delete;
-    EdgeMirroring& operator=(const EdgeMirroring&) = delete;
-    const Gdiplus::GpImageAttributes* get() const { return attributes_; }
-
-private:
-    Gdiplus::GpImageAttributes* attributes_ = nullptr;
-};
-}  // namespace
-
 SIZE PictureSize(const graphics::Bytes& picture) {
     if (picture.empty()) return {0, 0};
     graphics::Image image;
@@ -47,9 +25,12 @@ bool DrawPicture(HDC dc, const graphics::Bytes& picture, int x, int y, int width
     surface.SetInterpolationMode(natural ? Gdiplus::InterpolationModeNearestNeighbor
                                          : Gdiplus::InterpolationModeHighQualityBicubic);
     surface.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
-    const EdgeMirroring edges;
+    // Mirror the picture at its edges, so that smoothing near an edge samples the picture
+    // itself, not the transparent outside (which darkens the border).
+    graphics::ImageAttributes edges;
+    if (edges.CreateImageAttributes()) edges.SetImageAttributesWrapMode(Gdiplus::WrapModeTileFlipXY);
     return surface.DrawImageRectRectI(image, x, y, width, height, 0, 0, imageWidth, imageHeight,
-                                      Gdiplus::UnitPixel, edges.get()) != 0;
+                                      Gdiplus::UnitPixel, &edges) != 0;
 }
 
 }  // namespace toolkit

@@ -323,3 +323,43 @@ TEST_F(ImageTest, MemoryStreamHoldsBytesBehindAStream) {
 }
 
 }  // namespace
+
+// Image attributes steer how a picture's pixels reach the surface: a colour key drops the
+// keyed pixels, a colour matrix scales the others, and no attributes draw the picture as it is.
+TEST_F(ImageTest, ImageAttributesApplyWhileDrawing) {
+    Bitmap picture;
+    ASSERT_EQ(picture.CreateBlankBitmap(2, 1), 1);
+    picture.BitmapSetPixel(0, 0, kRed);
+    picture.BitmapSetPixel(1, 0, kBlue);
+
+    ImageAttributes keyed;
+    ASSERT_EQ(keyed.CreateImageAttributes(), 1);
+    EXPECT_EQ(keyed.SetImageAttributesColorKeys(Gdiplus::ColorAdjustTypeDefault, TRUE, kRed, kRed), 1);
+    ImageAttributes halved;
+    ASSERT_EQ(halved.CreateImageAttributes(), 1);
+    Gdiplus::ColorMatrix half = {{{0.5f, 0, 0, 0, 0}, {0, 0.5f, 0, 0, 0}, {0, 0, 0.5f, 0, 0},
+                                  {0, 0, 0, 1, 0}, {0, 0, 0, 0, 1}}};
+    EXPECT_EQ(halved.SetImageAttributesColorMatrix(Gdiplus::ColorAdjustTypeDefault, TRUE, &half), 1);
+
+    struct Case {
+        const ImageAttributes* attributes;
+        ARGB left, right;
+    } cases[] = {
+        {nullptr, kRed, kBlue},
+        {&keyed, kWhite, kBlue},
+        {&halved, 0xFF800000, 0xFF000080},
+    };
+    for (const auto& c : cases) {
+        Canvas canvas(2, 1);
+        canvas.surface.SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor);
+        EXPECT_EQ(canvas.surface.DrawImageRectRectI(picture, 0, 0, 2, 1, 0, 0, 2, 1, Gdiplus::UnitPixel,
+                                                    c.attributes), 1);
+        EXPECT_TRUE(ArgbNear(canvas.Pixel(0, 0), c.left, 3));
+        EXPECT_TRUE(ArgbNear(canvas.Pixel(1, 0), c.right, 3));
+    }
+
+    EXPECT_EQ(keyed.DisposeImageAttributes(), 1);
+    EXPECT_EQ(keyed.DisposeImageAttributes(), 0);
+    EXPECT_EQ(keyed.SetImageAttributesWrapMode(Gdiplus::WrapModeClamp), 0);
+    EXPECT_EQ(lastStatus, kInvalidParameter);
+}
