@@ -1,6 +1,7 @@
 // Preparing background pictures: their average colour and their edges faded into a colour.
 #include "engine/core/background_picture.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/core/argb.h"
@@ -25,13 +26,18 @@ double LocalDayCount() {
 }
 
 // A draw from `low`…`high` inclusive by a generator seeded with `seed`: the same seed always
-// gives the same position.
+// gives the same position. The generator is one round of an integer hash, which spreads
+// neighbouring seeds evenly.
 int DrawFrom(unsigned seed, int low, int high) {
     if (high <= low) return low;
-    // One step of a 32-bit linear congruential generator, then its high bits.
-    const unsigned state = seed * 1664525u + 1013904223u;
+    unsigned h = seed;
+    h ^= h >> 16;
+    h *= 0x7FEB352Du;
+    h ^= h >> 15;
+    h *= 0x846CA68Bu;
+    h ^= h >> 16;
     const unsigned span = static_cast<unsigned>(high - low) + 1u;
-    return low + static_cast<int>((state >> 8) % span);
+    return low + static_cast<int>(h % span);
 }
 
 bool LoadPicture(graphics::Bitmap& picture, const graphics::Bytes& bytes,
@@ -54,16 +60,18 @@ COLORREF SampleAverageColor(const graphics::Bytes& pictureBytes, int sampleCount
     if (sampleCount < 1 || !LoadPicture(picture, pictureBytes, fileName)) return ToArgb(0, 255);
     const int width = static_cast<int>(picture.GetImageWidth());
     const int height = static_cast<int>(picture.GetImageHeight());
-    const int xMin = rightBand.value_or(0) >= 1 ? width - *rightBand : 1;
-    const int yMin = bottomBand.value_or(0) >= 1 ? height - *bottomBand : 1;
+    if (width < 1 || height < 1) return ToArgb(0, 255);
+    // Positions are drawn inside the picture only, so that a plain picture averages to its
+    // own colour: columns from the band's left edge (or 0) to width - 1, rows likewise.
+    const int xMin = std::max(rightBand.value_or(0) >= 1 ? width - *rightBand : 0, 0);
+    const int yMin = std::max(bottomBand.value_or(0) >= 1 ? height - *bottomBand : 0, 0);
 
     unsigned long long red = 0, green = 0, blue = 0;
     for (int i = 1; i <= sampleCount; ++i) {
         const double now = LocalDayCount();
-        const int x = DrawFrom(static_cast<unsigned>(std::trunc(now + 3.0 * i)), xMin, width);
-        const int y = DrawFrom(static_cast<unsigned>(std::trunc(now + i)), yMin, height);
+        const int x = DrawFrom(static_cast<unsigned>(std::trunc(now + 3.0 * i)), xMin, width - 1);
+        const int y = DrawFrom(static_cast<unsigned>(std::trunc(now + i)), yMin, height - 1);
         BYTE alpha = 0;
-        // A position outside the picture (x = width, say) reads as 0.
         const COLORREF c = ArgbToColorref(picture.BitmapGetPixel(x, y), alpha);
         red += c % 256;
         green += (c % 65536) / 256;

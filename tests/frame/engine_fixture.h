@@ -22,7 +22,12 @@ class EngineFixture : public testing::Test {
 protected:
     void SetUp() override {
         skin::EngineModuleSetUp();
-        engine_ = std::make_unique<skin::SkinEngine>();
+        engine_ = MakeEngine();
+    }
+
+    // The engine under test; a fixture may give a derived one.
+    virtual std::unique_ptr<skin::SkinEngine> MakeEngine() {
+        return std::make_unique<skin::SkinEngine>();
     }
 
     void TearDown() override {
