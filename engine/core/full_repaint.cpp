@@ -1,8 +1,10 @@
 // PaintWindow: composing an attached window into its back buffer and its two clean copies.
 #include "engine/core/full_repaint.h"
 
+#include "engine/core/back_buffer_surface.h"
 #include "engine/core/child_windows.h"
 #include "engine/core/engine_settings.h"
+#include "engine/core/gdi_guards.h"
 #include "engine/core/skin_engine.h"
 #include "engine/core/window_lookup.h"
 #include "graphics/graphics.h"
@@ -10,6 +12,10 @@
 namespace skin {
 
 namespace {
+
+constexpr int REGION_CORNER = 7;
+// The client size the window's region was last made for.
+constexpr char REGION_PROPERTY[] = "Qv_RgnSize";
 
 // A blank (transparent black) top-down 32-bit bitmap; null for an empty size.
 HBITMAP MakeSurfaceBitmap(int width, int height) {
@@ -83,9 +89,6 @@ void ForDirectControls(const WindowSkinRecord& record, const RecordList<Entry>& 
 }  // namespace
 
 void ApplyRoundedRegion(HWND hwnd) {
-    SetWindowRgn(hwnd, nullptr, TRUE);
-    // Not activating: a repaint must not take the focus from another window.
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT client{};
     GetClientRect(hwnd, &client);
     // Region coordinates are relative to the window rectangle: a window that still has a
@@ -96,8 +99,32 @@ void ApplyRoundedRegion(HWND hwnd) {
     GetWindowRect(hwnd, &window);
     const int left = origin.x - window.left;
     const int top = origin.y - window.top;
-    HRGN region = CreateRoundRectRgn(left, top, left + client.right + 1, top + client.bottom + 1, 5, 5);
-    if (region && !SetWindowRgn(hwnd, region, TRUE)) DeleteObject(region);
+    // Corner ellipses of 7 x 7, the size of the frame's outer arcs: a smaller one would show
+    // the clear colour the back buffer keeps outside the rounded client shape.
+    HRGN region = CreateRoundRectRgn(left, top, left + client.right + 1, top + client.bottom + 1,
+                                     REGION_CORNER, REGION_CORNER);
+    if (!region) return;
+    // Setting a region is slow (the display server reshapes the window): a window that still
+    // has the region set here last keeps it. The system may store the region in its own
+    // form, so it is recognised by the size it was made for and its bounds.
+    const HANDLE applied = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(
+        MAKELONG(static_cast<WORD>(client.right), static_cast<WORD>(client.bottom))));
+    const RegionGuard current(CreateRectRgn(0, 0, 0, 0));
+    RECT currentBox{}, newBox{};
+    if (current && GetPropA(hwnd, REGION_PROPERTY) == applied &&
+        GetWindowRgn(hwnd, current.get()) != ERROR && GetRgnBox(current.get(), &currentBox) &&
+        GetRgnBox(region, &newBox) && EqualRect(&currentBox, &newBox)) {
+        DeleteObject(region);
+        return;
+    }
+    SetWindowRgn(hwnd, nullptr, TRUE);
+    // Not activating: a repaint must not take the focus from another window.
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (SetWindowRgn(hwnd, region, TRUE)) {
+        SetPropA(hwnd, REGION_PROPERTY, applied);
+    } else {
+        DeleteObject(region);
+    }
 }
 
 void InvalidateWithChildren(HWND hwnd, int children) {
@@ -149,8 +176,9 @@ void SkinEngine::PaintWindow(int windowIndex, int present) {
     if (!backBuffer) return;
 
     {
+        graphics::Bitmap pixels;
         graphics::Graphics surface;
-        surface.CreateFromHDC(backBuffer);
+        BindToBackBuffer(surface, pixels, backBuffer);
         PaintClientBackground(surface, windowIndex);
         if (record->captionEnabled) {
             PaintWindowBorder(windowIndex, surface);
@@ -160,6 +188,7 @@ void SkinEngine::PaintWindow(int windowIndex, int present) {
                          backBuffer, 0, 0, width, record->captionHeight);
         }
         surface.Flush();
+        GdiFlush();
         const IntRect bar = record->bottomBarRect;
         RefillBuffer({record->bottomBarBufferDc, record->bottomBarBufferOldObject,
                       record->bottomBarBufferBitmap},
@@ -179,6 +208,7 @@ void SkinEngine::PaintWindow(int windowIndex, int present) {
                 DrawBottomBarItem(windowIndex, surface, 1, i);
             }
         }
+        surface.DeleteGraphics();
     }
 
     if (!present) {

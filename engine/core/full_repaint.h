@@ -4,7 +4,7 @@
 
 namespace skin {
 
-// Gives the window a region with 5 x 5 rounded corners around its client area. The region
+// Gives the window a region with rounded corners around its client area. The region
 // belongs to the window from then on.
 void ApplyRoundedRegion(HWND hwnd);
 

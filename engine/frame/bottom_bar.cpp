@@ -1,5 +1,6 @@
 // The bottom bar of an attached window: its items, their layout, painting and style.
 #include "engine/core/argb.h"
+#include "engine/core/back_buffer_surface.h"
 #include "engine/core/engine_settings.h"
 #include "engine/core/gdi_guards.h"
 #include "engine/core/skin_engine.h"
@@ -93,8 +94,9 @@ void SkinEngine::DrawBottomBarItem(int windowIndex, graphics::Graphics& graphics
     const float w = static_cast<float>(r.width);
     const float h = static_cast<float>(r.height);
 
+    graphics::Bitmap pixels;  // holds the back buffer's pixels while `graphics` draws on them
     if (useGivenGraphics == 0) {
-        graphics.CreateFromHDC(record->backBufferDc);
+        BindToBackBuffer(graphics, pixels, record->backBufferDc);
         RestoreBottomBarArea(windowIndex, {r.x, r.y, r.x + r.width, r.y + r.height});
     }
     {

@@ -42,6 +42,7 @@ void SkinEngine::RestoreCaptionArea(int windowIndex, const RECT& rect) {
     const RECT r = ClipToSurface(rect, {0, 0}, size.cx, size.cy);
     BitBlt(record->backBufferDc, r.left, r.top, r.right - r.left, r.bottom - r.top,
            record->captionBufferDc, r.left, r.top, SRCCOPY);
+    GdiFlush();  // GDI+ may draw on these pixels next
 }
 
 void SkinEngine::RestoreBottomBarArea(int windowIndex, const RECT& rect) {
@@ -52,6 +53,7 @@ void SkinEngine::RestoreBottomBarArea(int windowIndex, const RECT& rect) {
     const RECT r = ClipToSurface(rect, {bar.x, bar.y}, size.cx, size.cy);
     BitBlt(record->backBufferDc, r.left, r.top, r.right - r.left, r.bottom - r.top,
            record->bottomBarBufferDc, r.left - bar.x, r.top - bar.y, SRCCOPY);
+    GdiFlush();  // GDI+ may draw on these pixels next
 }
 
 }  // namespace skin

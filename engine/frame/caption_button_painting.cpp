@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/core/argb.h"
+#include "engine/core/back_buffer_surface.h"
 #include "engine/core/engine_settings.h"
 #include "engine/core/gdi_guards.h"
 #include "engine/core/path_shapes.h"
@@ -86,8 +87,9 @@ void SkinEngine::DrawCaptionButton(int windowIndex, int number, graphics::Graphi
     const float fx = static_cast<float>(bx);
     const float fy = static_cast<float>(y0);
 
+    graphics::Bitmap pixels;  // holds the back buffer's pixels while `graphics` draws on them
     if (pressed.value_or(0) != 0) {
-        graphics.CreateFromHDC(record->backBufferDc);
+        BindToBackBuffer(graphics, pixels, record->backBufferDc);
         RestoreCaptionArea(windowIndex, {bx, y0, bx + w, y0 + h});
         graphics::GraphicsPath face = NewPath();
         const bool close = button.kind == CAPTION_CLOSE;
@@ -107,7 +109,7 @@ void SkinEngine::DrawCaptionButton(int windowIndex, int number, graphics::Graphi
     }
 
     if (useGivenGraphics == 0) {
-        graphics.CreateFromHDC(record->backBufferDc);
+        BindToBackBuffer(graphics, pixels, record->backBufferDc);
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
     }
     DrawCaptionButtonHighlight(graphics, windowIndex, number, level.value_or(0));

@@ -1,6 +1,7 @@
 // The caption title of an attached window: the icon and the haloed window text.
 #include <algorithm>
 
+#include "engine/core/back_buffer_surface.h"
 #include "engine/core/child_windows.h"
 #include "engine/core/engine_settings.h"
 #include "engine/core/skin_engine.h"
@@ -39,14 +40,16 @@ void SkinEngine::DrawCaptionTitle(int windowIndex, graphics::Graphics& graphics,
     const int bandBottom = std::min(y0 + TITLE_HEIGHT, record->captionHeight);
     if (width <= 0 || bandBottom <= bandTop) return;
 
+    graphics::Bitmap pixels;  // holds the back buffer's pixels while `graphics` draws on them
     if (useGivenGraphics == 0) {
-        graphics.CreateFromHDC(record->backBufferDc);
+        BindToBackBuffer(graphics, pixels, record->backBufferDc);
         RestoreCaptionArea(windowIndex, {x0, bandTop, x0 + width, bandBottom});
     }
     graphics.Flush();
     if (defaultIcon) {
         DrawIconEx(record->backBufferDc, x0, y0 - 3, defaultIcon, ICON_SIZE, ICON_SIZE, 0, nullptr,
                    DI_NORMAL);
+        GdiFlush();
     }
 
     const std::string title = text ? *text : WindowText(record->hwnd);
