@@ -1,4 +1,6 @@
 // HandleWindowMessage: the window procedure of attached top-level windows.
+#include <cstdlib>
+
 #include "engine/core/engine_settings.h"
 #include "engine/core/skin_engine.h"
 #include "engine/core/window_detach.h"
@@ -26,6 +28,15 @@ BOOL CALLBACK ReleaseReplyObjects(HWND control, LPARAM) {
         if (HGDIOBJ object = RemovePropA(control, name)) DeleteObject(object);
     }
     return TRUE;
+}
+
+// Whether the back buffer holds a composition of a width x height client area.
+bool ComposedAtSize(const WindowSkinRecord& record, int width, int height) {
+    if (!record.backBufferDc) return false;
+    BITMAP bitmap{};
+    HGDIOBJ current = GetCurrentObject(record.backBufferDc, OBJ_BITMAP);
+    if (!current || !GetObjectA(current, sizeof bitmap, &bitmap)) return false;
+    return bitmap.bmWidth == width && std::abs(bitmap.bmHeight) == height;
 }
 
 }  // namespace
@@ -103,7 +114,9 @@ LRESULT SkinEngine::HandleWindowMessage(HWND hwnd, UINT message, WPARAM wParam, 
     case WM_SIZE:
         record->hotCaptionButton = 0;
         if (firstSizePending) {
-            record->needsFullRepaint = 0;
+            // The size change that follows a window's first showing needs no new
+            // composition; one that leaves the composed size behind does.
+            record->needsFullRepaint = ComposedAtSize(*record, LOWORD(lParam), HIWORD(lParam)) ? 0 : 1;
             firstSizePending = 0;
         } else {
             record->needsFullRepaint = 1;

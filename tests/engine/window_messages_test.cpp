@@ -200,6 +200,15 @@ TEST_F(WindowMessages, OnlyTheFirstSizeChangeAfterSetUpSkipsTheFullRepaint) {
     EXPECT_EQ(record->needsFullRepaint, 1);
 }
 
+TEST_F(WindowMessages, AFirstSizeChangeToAnotherSizeStillRecomposes) {
+    const HWND hwnd = Quiet();
+    skin::WindowSkinRecord* record = &RecordOf(hwnd);
+    record->needsFullRepaint = 0;
+    SendMessageA(hwnd, WM_SIZE, 0, MAKELPARAM(500, 300));  // composed at 400 x 300
+    EXPECT_EQ(record->needsFullRepaint, 1);
+    EXPECT_EQ(skin::firstSizePending, 0);
+}
+
 TEST_F(WindowMessages, MinMaxInfoLimitsTrackingAndMaximizesOntoTheWorkArea) {
     const HWND hwnd = Quiet();
     MINMAXINFO info{};
