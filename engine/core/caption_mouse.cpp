@@ -2,6 +2,7 @@
 #include "engine/core/skin_engine.h"
 #include "engine/core/window_lookup.h"
 #include "engine/core/window_messages.h"
+#include "engine/core/window_queries.h"
 #include "graphics/graphics.h"
 
 namespace skin {
@@ -11,9 +12,6 @@ namespace {
 constexpr UINT HOVER_PERIOD = 20;  // ms
 constexpr int FADE_STEPS = 8;
 constexpr int LEVEL_STEP = 30;     // eight steps to 240
-
-int SignedLow(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
-int SignedHigh(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
 
 // Draws caption button `number` into the back buffer and onto the screen.
 void DrawButton(SkinEngine& engine, int index, int number, std::optional<int> pressed,
@@ -53,7 +51,7 @@ void OnCaptionMouseMove(SkinEngine& engine, int index, HWND hwnd, LPARAM lParam)
         record->hoverTimerRunning = 0;  // the timer runs on until the fades are over
     }
 
-    engine.hoverTarget = engine.HitTestCaptionButton(index, SignedLow(lParam), SignedHigh(lParam));
+    engine.hoverTarget = engine.HitTestCaptionButton(index, PointX(lParam), PointY(lParam));
     const int target = engine.hoverTarget;
     if (record->hotCaptionButton > 0 && target != record->hotCaptionButton) {
         // The mouse left the hot button: an unfinished fade-out ends at once.
@@ -114,7 +112,7 @@ void OnCaptionButtonDown(SkinEngine& engine, int index, HWND hwnd, LPARAM lParam
         // May run the system's move or size loop before it returns.
         engine.HandleCaptionMouseDown(index, lParam, client);
     }
-    engine.hoverTarget = engine.HitTestCaptionButton(index, SignedLow(lParam), SignedHigh(lParam));
+    engine.hoverTarget = engine.HitTestCaptionButton(index, PointX(lParam), PointY(lParam));
     if (engine.hoverTarget > 0) DrawButton(engine, index, engine.hoverTarget, 1, std::nullopt);
 }
 
@@ -131,7 +129,7 @@ void OnCaptionButtonUp(SkinEngine& engine, int index) {
 void OnCaptionDoubleClick(SkinEngine& engine, int index, LPARAM lParam) {
     const WindowSkinRecord* record = RecordAt(index);
     if (!record) return;
-    if (SignedHigh(lParam) <= record->captionHeight && record->resizable != 0) {
+    if (PointY(lParam) <= record->captionHeight && record->resizable != 0) {
         const int maximize = engine.FindMaximizeButton(index);
         if (maximize > 0) engine.ClickCaptionButton(index, maximize);
     }

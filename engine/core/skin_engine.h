@@ -104,7 +104,8 @@ public:
     virtual void PaintWindow(int windowIndex, int present);
     // Copies the back buffer onto `hdc` around the window's visible children.
     virtual void PresentWindow(int windowIndex, HDC hdc);
-    // Clears, clips to the rounded client shape and paints colour, picture and gloss.
+    // Clears the window's back buffer, clips `graphics` (bound to that back buffer) to the
+    // rounded client shape and paints the colour, the picture and the gloss.
     virtual void PaintClientBackground(graphics::Graphics& graphics, int windowIndex);
     // The two rounded outlines along the client edge.
     virtual void PaintWindowBorder(int windowIndex, graphics::Graphics& graphics);

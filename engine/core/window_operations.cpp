@@ -8,6 +8,7 @@
 #include "engine/core/full_repaint.h"
 #include "engine/core/skin_engine.h"
 #include "engine/core/window_lookup.h"
+#include "engine/core/window_queries.h"
 #include "graphics/graphics.h"
 
 namespace skin {
@@ -15,21 +16,6 @@ namespace skin {
 namespace {
 
 constexpr int AVERAGE_SAMPLES = 2000;
-
-// The record of `hwnd` through its "Hw_lbID" property, 0 when the window is not attached.
-int IndexFromProperty(HWND hwnd) {
-    const int index = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(hwnd, "Hw_lbID")));
-    const WindowSkinRecord* record = RecordAt(index);
-    return record && record->hwnd == hwnd ? index : 0;
-}
-
-std::string WindowText(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(hwnd, &text[0], length + 1);
-    text.resize(static_cast<size_t>(std::max(copied, 0)));
-    return text;
-}
 
 // The colour part of a COLORREF whose high byte may carry an alpha.
 COLORREF RgbOnly(COLORREF colour) { return colour & 0xFFFFFF; }

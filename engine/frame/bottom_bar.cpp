@@ -5,6 +5,7 @@
 #include "engine/core/gdi_guards.h"
 #include "engine/core/skin_engine.h"
 #include "engine/core/window_lookup.h"
+#include "engine/core/window_queries.h"
 #include "engine/frame/text_effects.h"
 #include "graphics/graphics.h"
 
@@ -16,12 +17,6 @@ constexpr std::uint32_t ITEM_BOTTOM = 0x0AFFFFFF;  // white, alpha 10
 constexpr int TEXT_HEIGHT = 12;                    // the text is centred as if 12 pixels high
 constexpr int GLOW_SCALE = 4;
 
-// The record of `hwnd` found through its "Hw_lbID" property, checked against the table.
-int IndexFromProperty(HWND hwnd) {
-    const int index = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(hwnd, "Hw_lbID")));
-    const WindowSkinRecord* record = RecordAt(index);
-    return record && record->hwnd == hwnd ? index : 0;
-}
 }  // namespace
 
 void SkinEngine::CreateBottomBar(int windowIndex, int height,

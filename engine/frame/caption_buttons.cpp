@@ -2,6 +2,7 @@
 #include "engine/core/engine_tables.h"
 #include "engine/core/skin_engine.h"
 #include "engine/core/window_lookup.h"
+#include "engine/core/window_queries.h"
 #include "graphics/graphics.h"
 
 namespace skin {
@@ -13,13 +14,6 @@ constexpr int BUTTON_PITCH = 27;  // a button and its one-pixel gap
 RECT ToolRect(const FloatRect& bounds) {
     return {static_cast<LONG>(bounds.x), static_cast<LONG>(bounds.y),
             static_cast<LONG>(bounds.x + bounds.width), static_cast<LONG>(bounds.y + bounds.height)};
-}
-
-// The record of `hwnd` found through its "Hw_lbID" property, checked against the table.
-int IndexFromProperty(HWND hwnd) {
-    const int index = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(hwnd, "Hw_lbID")));
-    const WindowSkinRecord* record = RecordAt(index);
-    return record && record->hwnd == hwnd ? index : 0;
 }
 
 void Replace(graphics::Bytes& field, const std::optional<graphics::Bytes>& picture) {

@@ -6,6 +6,7 @@
 #include "engine/core/engine_settings.h"
 #include "engine/core/skin_engine.h"
 #include "engine/core/window_lookup.h"
+#include "engine/core/window_queries.h"
 #include "engine/frame/text_effects.h"
 #include "graphics/graphics.h"
 
@@ -15,13 +16,6 @@ namespace {
 constexpr int TITLE_HEIGHT = 32;
 constexpr int ICON_SIZE = 17;
 
-std::string WindowText(HWND hwnd) {
-    const int length = GetWindowTextLengthA(hwnd);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(hwnd, &text[0], length + 1);
-    text.resize(static_cast<size_t>(std::max(copied, 0)));
-    return text;
-}
 }  // namespace
 
 void SkinEngine::DrawCaptionTitle(int windowIndex, graphics::Graphics& graphics,

@@ -1,6 +1,7 @@
 // Moving and resizing an attached window by mouse: the caption and the eight border zones.
 #include "engine/core/skin_engine.h"
 #include "engine/core/window_lookup.h"
+#include "engine/core/window_queries.h"
 
 namespace skin {
 
@@ -35,9 +36,6 @@ const BorderZone* FindBorderZone(int x, int y, int right, int bottom, int b) {
     return nullptr;
 }
 
-int SignedLow(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
-int SignedHigh(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
-
 void ShowCursor(LPCSTR id) { SetCursor(LoadCursorA(nullptr, id)); }
 
 }  // namespace
@@ -45,8 +43,8 @@ void ShowCursor(LPCSTR id) { SetCursor(LoadCursorA(nullptr, id)); }
 void SkinEngine::HandleCaptionMouseDown(int windowIndex, LPARAM lParam, const RECT& clientRect) {
     WindowSkinRecord* record = RecordAt(windowIndex);
     if (!record) return;
-    const int x = SignedLow(lParam);
-    const int y = SignedHigh(lParam);
+    const int x = PointX(lParam);
+    const int y = PointY(lParam);
     // The caption buttons own presses in their strip.
     if (record->buttonStripX <= x && x <= record->buttonStripX + record->buttonStripWidth &&
         3 <= y && y <= record->buttonStripHeight) {
@@ -73,7 +71,7 @@ void SkinEngine::HandleCaptionMouseDown(int windowIndex, LPARAM lParam, const RE
 void SkinEngine::UpdateResizeCursor(int windowIndex, LPARAM lParam, const RECT& clientRect) {
     const WindowSkinRecord* record = RecordAt(windowIndex);
     if (!record || record->resizable == 0) return;
-    if (const BorderZone* zone = FindBorderZone(SignedLow(lParam), SignedHigh(lParam),
+    if (const BorderZone* zone = FindBorderZone(PointX(lParam), PointY(lParam),
                                                 clientRect.right, clientRect.bottom, frameWidth)) {
         ShowCursor(zone->cursor);
     }
