@@ -39,6 +39,10 @@ void SkinEngine::AttachWindow(HWND hwnd, std::optional<int> captionHeight,
                               std::optional<int> backgroundLayout) {
     if (!hwnd || !IsWindow(hwnd) || windowProcAdapter.empty()) return;
     if (FindWindowRecord(hwnd) >= 1) return;
+    // Only a window of this process can get the engine's procedure.
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    if (process != GetCurrentProcessId()) return;
 
     const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
     RECT client{};

@@ -86,6 +86,11 @@ TEST_F(WindowAttach, RecordTakesDefaultsAndTheCaptionHeightFloor) {
     SendMessageA(hwnd, WM_USER + 7, 0, 0);
     EXPECT_EQ(ownMessages, 1);
 
+    // Windows of other processes and handles that are no windows are refused.
+    engine().AttachWindow(GetDesktopWindow());
+    engine().AttachWindow(reinterpret_cast<HWND>(0x1234));
+    EXPECT_EQ(skin::FindWindowRecord(GetDesktopWindow()), 0);
+
     // A second attach changes nothing.
     const size_t count = skin::windowRecords.size();
     engine().AttachWindow(hwnd, 60, 0);
