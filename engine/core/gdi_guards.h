@@ -34,15 +34,16 @@ private:
 };
 
 namespace detail {
-inline BOOL WINAPI DeleteGdiObject(HGDIOBJ object) { return DeleteObject(object); }
-inline BOOL WINAPI DeleteRegion(HRGN region) { return DeleteObject(region); }
-inline BOOL WINAPI DeleteBitmap(HBITMAP bitmap) { return DeleteObject(bitmap); }
+// DeleteObject for one handle type. (Not named DeleteBitmap or DeleteRgn: windowsx.h makes
+// those macros.)
+template <class Handle>
+BOOL WINAPI DeleteGdiHandle(Handle object) { return DeleteObject(object); }
 }  // namespace detail
 
-using DcGuard = HandleGuard<HDC, &DeleteDC>;                           // CreateCompatibleDC
-using GdiObjectGuard = HandleGuard<HGDIOBJ, &detail::DeleteGdiObject>;  // pens, brushes, fonts
-using RegionGuard = HandleGuard<HRGN, &detail::DeleteRegion>;
-using BitmapGuard = HandleGuard<HBITMAP, &detail::DeleteBitmap>;
+using DcGuard = HandleGuard<HDC, &DeleteDC>;                                   // CreateCompatibleDC
+using GdiObjectGuard = HandleGuard<HGDIOBJ, &detail::DeleteGdiHandle<HGDIOBJ>>;  // pens, brushes, fonts
+using RegionGuard = HandleGuard<HRGN, &detail::DeleteGdiHandle<HRGN>>;
+using BitmapGuard = HandleGuard<HBITMAP, &detail::DeleteGdiHandle<HBITMAP>>;
 
 // A DC from GetDC, given back with ReleaseDC.
 class WindowDcGuard {
