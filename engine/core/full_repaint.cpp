@@ -14,8 +14,6 @@ namespace skin {
 namespace {
 
 constexpr int REGION_CORNER = 7;
-// The client size the window's region was last made for.
-constexpr char REGION_PROPERTY[] = "Qv_RgnSize";
 
 // A blank (transparent black) top-down 32-bit bitmap; null for an empty size.
 HBITMAP MakeSurfaceBitmap(int width, int height) {
@@ -111,7 +109,7 @@ void ApplyRoundedRegion(HWND hwnd) {
         MAKELONG(static_cast<WORD>(client.right), static_cast<WORD>(client.bottom))));
     const RegionGuard current(CreateRectRgn(0, 0, 0, 0));
     RECT currentBox{}, newBox{};
-    if (current && GetPropA(hwnd, REGION_PROPERTY) == applied &&
+    if (current && GetPropA(hwnd, REGION_SIZE_PROPERTY) == applied &&
         GetWindowRgn(hwnd, current.get()) != ERROR && GetRgnBox(current.get(), &currentBox) &&
         GetRgnBox(region, &newBox) && EqualRect(&currentBox, &newBox)) {
         DeleteObject(region);
@@ -121,7 +119,7 @@ void ApplyRoundedRegion(HWND hwnd) {
     // Not activating: a repaint must not take the focus from another window.
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (SetWindowRgn(hwnd, region, TRUE)) {
-        SetPropA(hwnd, REGION_PROPERTY, applied);
+        SetPropA(hwnd, REGION_SIZE_PROPERTY, applied);
     } else {
         DeleteObject(region);
     }

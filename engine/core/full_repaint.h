@@ -4,6 +4,9 @@
 
 namespace skin {
 
+// The property that remembers the client size the window's region was last made for.
+constexpr char REGION_SIZE_PROPERTY[] = "Qv_RgnSize";
+
 // Gives the window a region with rounded corners around its client area. The region
 // belongs to the window from then on.
 void ApplyRoundedRegion(HWND hwnd);

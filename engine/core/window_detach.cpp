@@ -2,6 +2,7 @@
 #include "engine/core/window_detach.h"
 
 #include "engine/core/engine_tables.h"
+#include "engine/core/full_repaint.h"
 #include "engine/core/window_lookup.h"
 
 namespace skin {
@@ -67,6 +68,11 @@ void ReleaseRecordResources(const WindowSkinRecord& record) {
 void DetachWindow(HWND hwnd) {
     if (const int windowIndex = FindWindowRecord(hwnd)) {
         ReleaseRecordResources(windowRecords[static_cast<std::size_t>(windowIndex) - 1]);
+        // A window must not end with properties it was given still on it.
+        for (const char* name :
+             {"Hw_lbID", "Hw_hProc", "Ck_Ycjdx", "Ck_wtjbdx", REGION_SIZE_PROPERTY}) {
+            RemovePropA(hwnd, name);
+        }
         // The record owns its texts, pictures and lists: erasing it frees them.
         windowRecords.erase(windowRecords.begin() + (windowIndex - 1));
     }

@@ -8,8 +8,9 @@ namespace skin {
 // and the window's three buffers, closes its tool-tip windows, removes its record (later
 // records move down by one) and writes the new positions into "Hw_lbID" of every remaining
 // window, "Hw_FuID" of their controls and containers and "Kj_FuID" of their composite
-// controls. A window without a record only triggers the renumbering. The window procedure
-// and the destroyed window's properties are left alone.
+// controls. The window loses the properties the engine gave it ("Hw_lbID", "Hw_hProc", the
+// back-buffer and region ones); its procedure is left as it is. A window without a record
+// only triggers the renumbering.
 void DetachWindow(HWND hwnd);
 
 // Writes the current record positions into the identity properties of every attached

@@ -56,10 +56,15 @@ LRESULT SkinEngine::HandleWindowMessage(HWND hwnd, UINT message, WPARAM wParam, 
     case WM_DESTROY:
         EnumChildWindows(hwnd, ReleaseReplyObjects, 0);
         break;
-    case WM_NCDESTROY:
-        DetachWindow(hwnd);
+    case WM_NCDESTROY: {
+        // The detach removes "Hw_hProc": the program's procedure is taken first, so that it
+        // still sees the window's last message.
+        const auto previous = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "Hw_hProc"));
         KillTimer(hwnd, reinterpret_cast<UINT_PTR>(hwnd));
-        break;
+        DetachWindow(hwnd);
+        return previous ? CallWindowProcA(previous, hwnd, message, wParam, lParam)
+                        : DefWindowProcA(hwnd, message, wParam, lParam);
+    }
     case WM_SHOWWINDOW:
         if (wParam == 1) {
             if (record->isMinimized) {
