@@ -167,6 +167,12 @@ LRESULT SkinEngine::HandleWindowMessage(HWND hwnd, UINT message, WPARAM wParam, 
             return *brush;
         }
         break;
+    case WM_PARENTNOTIFY:
+        // A control destroyed on its own, before its window, gives its reply objects back.
+        if (LOWORD(wParam) == WM_DESTROY && lParam) {
+            ReleaseReplyObjects(reinterpret_cast<HWND>(lParam), 0);
+        }
+        break;
     case WM_ACTIVATEAPP:
         if (wParam == 0) StartWorkingSetTrim();
         break;

@@ -186,6 +186,19 @@ TEST_F(ColourReplies, AWindowThatGoesAwayReleasesItsControlsReplies) {
     EXPECT_EQ(qtest::MeasureGdiHeadroom(), before);
 }
 
+TEST_F(ColourReplies, AControlDestroyedOnItsOwnReleasesItsReplies) {
+    engine().SetOptions(1, 160);
+    const HWND hwnd = NewWindow();
+    AttachPainted(hwnd);
+    const int before = qtest::MeasureGdiHeadroom();
+    for (int i = 0; i < 20; ++i) {
+        const HWND label = windows_.back()->AddChild("STATIC", 0, 20, 60, 100, 20);
+        Ask(hwnd, WM_CTLCOLORSTATIC, label);
+        DestroyWindow(label);
+    }
+    EXPECT_EQ(qtest::MeasureGdiHeadroom(), before);
+}
+
 TEST_F(WindowRepaint, AttachingAndDestroying200WindowsLeavesNothingBehind) {
     // One window first, so that one-time allocations (fonts, classes) are not counted.
     {
