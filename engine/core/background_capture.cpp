@@ -99,16 +99,9 @@ void Veil(HDC dc, int width, int height) {
 
 BackgroundSource FindBackgroundSource(HWND control, int useHosts) {
     BackgroundSource source;
-    if (useHosts && IsHost(control)) {
-        source.host = control;
-        return source;
-    }
-    if (const int i = FindWindowRecord(control)) {
-        source.result = 1;
-        source.windowIndex = i;
-        return source;
-    }
-    for (HWND w = GetParent(control); w; w = GetParent(w)) {
+    // The control itself may be a host or an attached window; only its ancestors can be
+    // the containers that hold it.
+    for (HWND w = control; w; w = GetParent(w)) {
         if (useHosts && IsHost(w)) {
             source.host = w;
             return source;
@@ -118,6 +111,7 @@ BackgroundSource FindBackgroundSource(HWND control, int useHosts) {
             source.windowIndex = i;
             return source;
         }
+        if (w == control) continue;
         int i = 0, k = 0;
         if (FindAnyContainer(w, &i, &k)) {
             HWND named = useHosts ? PropertyWindow(w, "Mb_zpf") : nullptr;
