@@ -5,10 +5,10 @@
 
 #include <set>
 #include <string>
-#include <thread>
 
 #include "engine/skin_engine.h"
 #include "tests/support/gdi_headroom.h"
+#include "tests/support/mouse_input.h"
 
 namespace {
 
@@ -52,33 +52,9 @@ void PumpFor(DWORD ms) {
     }
 }
 
-void Mouse(int x, int y, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x * 65535 + GetSystemMetrics(SM_CXSCREEN) / 2) / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = (y * 65535 + GetSystemMetrics(SM_CYSCREEN) / 2) / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
-    SendInput(1, &input, sizeof input);
-}
+void Mouse(int x, int y, DWORD flags) { qtest::SendMouse(x, y, flags); }
 
-// Presses at `from`, moves to `to` and releases there, from a thread of its own: the press
-// may start the system's move or size loop on this thread.
-void Drag(POINT from, POINT to) {
-    Mouse(from.x, from.y, 0);
-    PumpFor(60);
-    std::thread input([from, to] {
-        Mouse(from.x, from.y, MOUSEEVENTF_LEFTDOWN);
-        for (int i = 1; i <= 5; ++i) {
-            Sleep(40);
-            Mouse(from.x + (to.x - from.x) * i / 5, from.y + (to.y - from.y) * i / 5, 0);
-        }
-        Sleep(40);
-        Mouse(to.x, to.y, MOUSEEVENTF_LEFTUP);
-    });
-    PumpFor(600);
-    input.join();
-    Pump();
-}
+void Drag(POINT from, POINT to) { qtest::DragMouse(from, to); }
 
 void Click(POINT at) { Drag(at, at); }
 

@@ -1,49 +1,14 @@
 // Attached windows driven by real mouse input: dragging, resizing and caption-button clicks.
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "tests/frame/engine_fixture.h"
+#include "tests/support/mouse_input.h"
 
 namespace {
 
 using qtest::EngineFixture;
 
-// Queues absolute mouse input at screen point (x, y) with the given button flags.
-void Mouse(int x, int y, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x * 65535 + GetSystemMetrics(SM_CXSCREEN) / 2) / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = (y * 65535 + GetSystemMetrics(SM_CYSCREEN) / 2) / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
-    SendInput(1, &input, sizeof input);
-}
-
-// Presses at `from`, moves in steps to `to` and releases there. The input comes from a
-// thread of its own, because the press may start the system's move or size loop on this
-// thread, which then owns the mouse until the release.
-void Drag(POINT from, POINT to) {
-    Mouse(from.x, from.y, 0);
-    qtest::PumpMessages();
-    Sleep(50);
-    qtest::PumpMessages();
-    std::thread input([from, to] {
-        Mouse(from.x, from.y, MOUSEEVENTF_LEFTDOWN);
-        for (int i = 1; i <= 5; ++i) {
-            Sleep(40);
-            Mouse(from.x + (to.x - from.x) * i / 5, from.y + (to.y - from.y) * i / 5, 0);
-        }
-        Sleep(40);
-        Mouse(to.x, to.y, MOUSEEVENTF_LEFTUP);
-    });
-    const DWORD end = GetTickCount() + 600;
-    while (GetTickCount() < end) {
-        qtest::PumpMessages();
-        Sleep(10);
-    }
-    input.join();
-    qtest::PumpMessages();
-}
+void Drag(POINT from, POINT to) { qtest::DragMouse(from, to); }
 
 class RealInput : public EngineFixture {
 protected:
