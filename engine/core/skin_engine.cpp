@@ -16,6 +16,7 @@ SkinEngine::SkinEngine() {
 }
 
 SkinEngine::~SkinEngine() {
+    ReturnAttachedWindows();
     // The icon goes before GDI+ does.
     if (defaultIcon) releaseCalls.destroyIcon(defaultIcon);
     defaultIcon = nullptr;
@@ -24,6 +25,20 @@ SkinEngine::~SkinEngine() {
     windowProcAdapter.reset();
     buttonActionAdapter.reset();
     buttonActionEntry = 0;
+}
+
+void SkinEngine::ReturnAttachedWindows() {
+    // A window still attached would call into this object through the adapter freed by the
+    // destructor: it gets back the procedure the engine replaced, and its caption animation
+    // stops. Its record stays for ReleaseEngineTables.
+    const auto adapter = static_cast<LONG_PTR>(windowProcAdapter.entry());
+    if (adapter == 0) return;
+    for (const WindowSkinRecord& record : windowRecords) {
+        if (!record.hwnd || !IsWindow(record.hwnd)) continue;
+        if (GetWindowLongPtrA(record.hwnd, GWLP_WNDPROC) != adapter) continue;
+        KillTimer(record.hwnd, reinterpret_cast<UINT_PTR>(record.hwnd));
+        SetWindowLongPtrA(record.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record.previousWndProc));
+    }
 }
 
 void SkinEngine::SetOptions(int skin, std::optional<int> alpha, std::optional<int> frame) {

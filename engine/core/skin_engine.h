@@ -41,8 +41,9 @@ public:
     // Builds the window-procedure adapter (4 arguments) and the caption-button adapter
     // (2 arguments) for this instance and reads the system's button-face colour.
     SkinEngine();
-    // Destroys the default icon, then shuts GDI+ down with gdiplusToken (when non-zero), then
-    // frees the adapters. Destroying any engine ends the use of GDI+ for the whole process.
+    // Gives any window still attached its previous procedure back, destroys the default icon,
+    // then shuts GDI+ down with gdiplusToken (when non-zero), then frees the adapters.
+    // Destroying any engine ends the use of GDI+ for the whole process.
     virtual ~SkinEngine();
 
     // An engine is not copied: its adapters carry this instance's address.
@@ -201,6 +202,10 @@ public:
     int hoverTarget = 0;               // caption button under the mouse, 0 for none
     ExecutableCode buttonActionAdapter;
     std::uintptr_t buttonActionEntry = 0;  // caption-button actions run only while non-zero
+
+private:
+    // Gives windows still attached at destruction their previous procedure back.
+    void ReturnAttachedWindows();
 };
 
 }  // namespace skin

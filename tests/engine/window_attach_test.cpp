@@ -229,3 +229,29 @@ TEST_F(WindowAttach, AddedCaptionButtonGoesFirstAndTheToolsFollow) {
 }
 
 }  // namespace
+
+namespace {
+
+// An engine destroyed while a window is still attached must not leave the window calling into
+// freed code: the window gets its own procedure back and keeps working.
+TEST_F(WindowAttach, DestroyingTheEngineFirstGivesWindowsTheirProcedureBack) {
+    const HWND hwnd = NewWindow();
+    const LONG_PTR original = reinterpret_cast<LONG_PTR>(&OwnProcedure);
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, original);
+    AttachPainted(hwnd);
+    // What the engine replaced: the program's procedure, or the caption tips' subclass
+    // procedure in front of it.
+    const auto replaced = reinterpret_cast<LONG_PTR>(RecordOf(hwnd).previousWndProc);
+    ASSERT_NE(replaced, 0);
+
+    DestroyEngine();
+    EXPECT_EQ(GetWindowLongPtrA(hwnd, GWLP_WNDPROC), replaced);
+    ownMessages = 0;
+    SendMessageA(hwnd, WM_USER + 7, 0, 0);
+    SendMessageA(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(300, 10));
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    qtest::PumpMessages();
+    EXPECT_EQ(ownMessages, 1);
+}
+
+}  // namespace

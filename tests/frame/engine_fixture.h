@@ -41,6 +41,8 @@ protected:
     }
 
     skin::SkinEngine& engine() { return *engine_; }
+    // Destroys the engine now, before the test's windows.
+    void DestroyEngine() { engine_.reset(); }
 
     // A visible top-level window of the given outer size, destroyed at the end of the test.
     HWND NewWindow(int width = 420, int height = 320, DWORD style = SKINNED_STYLE,
