@@ -54,8 +54,10 @@ void ShutdownGraphics(ULONG_PTR token, int useGivenToken) {
 }
 
 void EngineModuleSetUp() {
-    gdiplusToken = StartGraphics();
-    defaultIcon = LoadDefaultIcon();
+    // Run again before the engine is gone, it keeps the GDI+ session and icon it has: a second
+    // start-up would leave the first token (and GDI+ itself) never shut down.
+    if (gdiplusToken == 0) gdiplusToken = StartGraphics();
+    if (defaultIcon == nullptr) defaultIcon = LoadDefaultIcon();
     firstSizePending = 1;
     skinControls = 1;
     controlAlpha = DEFAULT_CONTROL_ALPHA;

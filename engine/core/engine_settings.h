@@ -43,7 +43,8 @@ ULONG_PTR StartGraphics(UINT32 version = 1);
 void ShutdownGraphics(ULONG_PTR token, int useGivenToken);
 
 // Module set-up, run once at start-up before any window: starts GDI+, loads the default icon
-// (resource 129, else "DEFAULT_ICON") and stores the option defaults.
+// (resource 129, else "DEFAULT_ICON") and stores the option defaults. Run again while GDI+ and
+// the icon are held, it only restores the option defaults.
 void EngineModuleSetUp();
 
 }  // namespace skin

@@ -53,6 +53,20 @@ TEST_F(EngineLifetime, DestructorDestroysTheIconBeforeShuttingGraphicsDown) {
     EXPECT_EQ(skin::defaultIcon, nullptr);
 }
 
+TEST_F(EngineLifetime, SetUpRunTwiceKeepsOneGraphicsSessionAndIcon) {
+    auto* engine = new skin::SkinEngine;
+    skin::EngineModuleSetUp();
+    const ULONG_PTR token = skin::gdiplusToken;
+    ASSERT_NE(token, 0u);
+    skin::defaultIcon = skin::defaultIcon ? skin::defaultIcon : CopyIcon(LoadIcon(nullptr, IDI_APPLICATION));
+    const HICON icon = skin::defaultIcon;
+    skin::EngineModuleSetUp();
+    EXPECT_EQ(skin::gdiplusToken, token);
+    EXPECT_EQ(skin::defaultIcon, icon);
+    delete engine;
+    EXPECT_EQ(releases, (std::vector<std::string>{"icon", "gdiplus 1"}));
+}
+
 TEST_F(EngineLifetime, DestroyingWithoutATokenOrIconReleasesNothing) {
     skin::gdiplusToken = 0;
     skin::defaultIcon = nullptr;
