@@ -5,6 +5,7 @@
 #include "engine/core/child_windows.h"
 #include "engine/core/engine_settings.h"
 #include "engine/core/gdi_guards.h"
+#include "engine/core/memory_dc.h"
 #include "engine/core/skin_engine.h"
 #include "engine/core/window_lookup.h"
 #include "graphics/graphics.h"
@@ -14,20 +15,6 @@ namespace skin {
 namespace {
 
 constexpr int REGION_CORNER = 7;
-
-// A blank (transparent black) top-down 32-bit bitmap; null for an empty size.
-HBITMAP MakeSurfaceBitmap(int width, int height) {
-    if (width <= 0 || height <= 0) return nullptr;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-}
 
 // A buffer DC of the record (caption or bottom-bar copy) with what it holds.
 struct BufferFields {
@@ -51,7 +38,7 @@ void ReleaseBuffer(BufferFields buffer) {
 void RefillBuffer(BufferFields buffer, HDC source, int x, int y, int width, int height) {
     ReleaseBuffer(buffer);
     buffer.dc = CreateCompatibleDC(nullptr);
-    buffer.bitmap = MakeSurfaceBitmap(width, height);
+    buffer.bitmap = CreateSurfaceBitmap(width, height);
     if (buffer.dc && buffer.bitmap) {
         buffer.oldObject = SelectObject(buffer.dc, buffer.bitmap);
         BitBlt(buffer.dc, 0, 0, width, height, source, x, y, SRCCOPY);
@@ -63,7 +50,7 @@ void RefillBuffer(BufferFields buffer, HDC source, int x, int y, int width, int 
 // bitmap replaced here is deleted, so one back-buffer bitmap is alive at a time.
 void RenewBackBuffer(WindowSkinRecord& record, int width, int height) {
     if (!record.backBufferDc) record.backBufferDc = CreateCompatibleDC(nullptr);
-    HBITMAP surface = MakeSurfaceBitmap(width, height);
+    HBITMAP surface = CreateSurfaceBitmap(width, height);
     if (!record.backBufferDc || !surface) {
         if (surface) DeleteObject(surface);
         return;

@@ -8,6 +8,19 @@
 
 namespace skin {
 
+HBITMAP CreateSurfaceBitmap(int width, int height, void** bits) {
+    if (width <= 0 || height <= 0) return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down: row 0 first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits ? bits : &pixels, nullptr, 0);
+}
+
 namespace {
 std::vector<MemoryDcEntry>::iterator FindEntry(HDC dc) {
     return std::find_if(memoryDcTable.begin(), memoryDcTable.end(),

@@ -4,6 +4,10 @@
 
 namespace skin {
 
+// A blank (transparent black) top-down 32-bit DIB section, the format every engine surface
+// uses; `bits` receives its pixels when given. Null for an empty size.
+HBITMAP CreateSurfaceBitmap(int width, int height, void** bits = nullptr);
+
 // Adds {dc, bitmap, previous} to memoryDcTable, or replaces the bitmap and previous object of
 // the entry that already holds `dc`.
 void RegisterMemoryDc(HDC dc, HBITMAP bitmap, HGDIOBJ previous);

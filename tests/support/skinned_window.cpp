@@ -2,6 +2,7 @@
 #include "tests/support/skinned_window.h"
 
 #include "engine/core/engine_tables.h"
+#include "engine/core/memory_dc.h"
 #include "engine/core/window_detach.h"
 
 namespace qtest {
@@ -16,21 +17,9 @@ LRESULT CALLBACK DetachingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
                     : DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-HBITMAP CreateDib(int width, int height, void** bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0);
-}
-
 // A memory DC with a fresh bitmap; `previous` receives what the DC held before.
 HDC CreateBuffer(int width, int height, HBITMAP* bitmap, HGDIOBJ* previous) {
-    void* bits = nullptr;
-    *bitmap = CreateDib(width, height, &bits);
+    *bitmap = skin::CreateSurfaceBitmap(width, height);
     HDC dc = CreateCompatibleDC(nullptr);
     *previous = SelectObject(dc, *bitmap);
     return dc;
